@@ -1,0 +1,124 @@
+// What the named-file programs do when their files are not what they expect.
+#include <cctype>
+#include <string>
+
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "harness.h"
+
+namespace {
+
+struct Named {
+	const char *program;
+	const char *input;  // a valid input
+	const char *answer; // its answer
+	const char *zero;   // the answer for empty input
+};
+
+const Named programs[] = {
+	{"bridge", "100 4 6", "80.00\n", "0.00\n"},
+	{"snail", "10 3 1", "5\n", "1\n"},
+	{"level", "12", "927", ""},
+	{"ab", "3 4", "12\n", "0\n"},
+};
+
+struct Files : testing::TestWithParam<Named> {
+	Scratch s;
+	std::string name = GetParam().program;
+	fs::path in = s.work() / (name + ".in"), out = s.work() / (name + ".out");
+
+	Result go() { return run(s, name, "7 7 7\n"); }
+
+	// A run that succeeded, wrote nothing but its answer and left it in NAME.out.
+	void expect_answer(const Result &r, const std::string &expected)
+	{
+		EXPECT_EQ(r.status, 0);
+		EXPECT_EQ(r.out, "");
+		EXPECT_EQ(r.err, "");
+		EXPECT_TRUE(fs::is_regular_file(out));
+		EXPECT_EQ(slurp(out), expected);
+	}
+
+	// A run that failed with exit status 1 and exactly one line on standard error.
+	void expect_failure(const Result &r, const std::string &message)
+	{
+		EXPECT_EQ(r.status, 1);
+		EXPECT_EQ(r.out, "");
+		EXPECT_EQ(r.err, name + ": " + message + "\n");
+	}
+};
+
+std::string label(const testing::TestParamInfo<Named> &info) { return info.param.program; }
+
+void PrintTo(const Named &n, std::ostream *os) { *os << n.program; }
+
+TEST_P(Files, StaleLongerOutputIsTruncated)
+{
+	spill(in, GetParam().input);
+	spill(out, std::string(200, 'x') + "\n");
+	expect_answer(go(), GetParam().answer);
+}
+
+TEST_P(Files, OnlyTheExactInputNameCounts)
+{
+	std::string upper = name;
+	for (char &ch : upper)
+		ch = static_cast<char>(std::toupper(ch));
+	for (const std::string &other : {upper + ".in", name + ".IN", name + ".in.txt", name + ".inp", name})
+		spill(s.work() / other, GetParam().input);
+	expect_answer(go(), GetParam().zero);
+}
+
+TEST_P(Files, InputDirectoryReadsAsEmpty)
+{
+	fs::create_directory(in);
+	expect_answer(go(), GetParam().zero);
+}
+
+TEST_P(Files, InputThroughSymbolicLink)
+{
+	fs::create_directory(s.root / "elsewhere");
+	spill(s.root / "elsewhere" / "values", GetParam().input);
+	fs::create_symlink(s.root / "elsewhere" / "values", in);
+	expect_answer(go(), GetParam().answer);
+	EXPECT_EQ(slurp(s.root / "elsewhere" / "values"), GetParam().input);
+}
+
+TEST_P(Files, OutputDirectoryFails)
+{
+	spill(in, GetParam().input);
+	fs::create_directory(out);
+	expect_failure(go(), "cannot open " + name + ".out: Is a directory");
+	EXPECT_TRUE(fs::is_empty(out));
+}
+
+TEST_P(Files, WriteErrorFails)
+{
+	spill(in, GetParam().input);
+	fs::create_symlink("/dev/full", out);
+	expect_failure(go(), "write error: No space left on device");
+}
+
+TEST_P(Files, UnreadableInputReadsAsEmpty)
+{
+	if (geteuid() == 0)
+		GTEST_SKIP() << "running as root, which reads any file whatever its permissions";
+	spill(in, GetParam().input);
+	fs::permissions(in, fs::perms::none);
+	expect_answer(go(), GetParam().zero);
+}
+
+TEST_P(Files, ReadOnlyFolderFails)
+{
+	if (geteuid() == 0)
+		GTEST_SKIP() << "running as root, which writes into any folder whatever its permissions";
+	spill(in, GetParam().input);
+	fs::permissions(s.work(), fs::perms::owner_read | fs::perms::owner_exec);
+	expect_failure(go(), "cannot open " + name + ".out: Permission denied");
+}
+
+INSTANTIATE_TEST_SUITE_P(named_file, Files, testing::ValuesIn(programs), label);
+
+} // namespace

@@ -1,0 +1,53 @@
+// Runs the built programs as real processes, the way their callers do.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace fs = std::filesystem;
+
+// How a program's standard input and standard output are set up.
+enum class In { text, closed, directory };
+enum class Out { capture, full, closed };
+
+struct Result {
+	int status = -1;  // exit status; -1 when ended by a signal or killed as hung
+	bool hung = false;
+	std::string out;  // what it wrote on standard output
+	std::string err;  // what it wrote on standard error
+};
+
+// A fresh folder, removed with everything in it at the end of the scope.
+// Programs run in work(); their captured streams are kept beside it.
+struct Scratch {
+	fs::path root;
+	Scratch();
+	~Scratch();
+	Scratch(const Scratch &) = delete;
+	Scratch &operator=(const Scratch &) = delete;
+	fs::path work() const { return root / "work"; }
+};
+
+// True for the programs that read NAME.in and write NAME.out.
+bool named(const std::string &name);
+
+std::string slurp(const fs::path &file);
+void spill(const fs::path &file, const std::string &bytes);
+
+// Starts program `name` in s.work() with `input` as its standard input and
+// waits for it, killing it after `seconds`.
+Result run(const Scratch &s, const std::string &name, const std::string &input,
+           In in = In::text, Out out = Out::capture, int seconds = 10);
+
+// One run as a caller makes it, in a fresh folder. A named-file program gets
+// `input` as NAME.in (no file at all when input is null) and an unrelated
+// standard input; its answer is NAME.out. A console program gets `input` on
+// standard input (a closed one when null); its answer is standard output.
+struct Answer {
+	Result r;
+	std::string answer;
+	bool written = false; // named-file programs: NAME.out exists
+};
+Answer solve(const std::string &name, const std::optional<std::string> &input);
+Answer solve(const std::string &name, const char *input);
