@@ -1,5 +1,8 @@
 // Each program's answers, byte for byte, on the inputs that tell a right
 // answer from a nearly right one.
+#include <cstdio>
+#include <string>
+
 #include "cases.h"
 #include "harness.h"
 
@@ -101,5 +104,181 @@ const Case ab[] = {
 	{"ab", "clamped_then_rest_zero", "99999999999999999999 2", "0\n"},
 };
 INSTANTIATE_TEST_SUITE_P(ab, Answers, testing::ValuesIn(ab), label);
+
+const Case pairecho[] = {
+	{"pairecho", "two_numbers", "3 4", "3\n4\n"},
+	{"pairecho", "letters_skipped", "-12abc7", "-12\n7\n"},
+	{"pairecho", "spaces_then_letters", "   -12abc7", "-12\n7\n"},
+	{"pairecho", "minus_after_digits_ends_number", "12-34", "12\n34\n"},
+	{"pairecho", "minus_before_digits", "12 -34", "12\n-34\n"},
+	{"pairecho", "minus_before_space", "- 5 6", "0\n5\n"},
+	{"pairecho", "double_minus", "--7 8", "0\n7\n"},
+	{"pairecho", "minus_at_end", "5 -", "5\n0\n"},
+	{"pairecho", "minus_before_high_byte", "-\xff" "7 8", "0\n7\n"},
+	{"pairecho", "domain_ends", "2147483647 -2147483647", "2147483647\n-2147483647\n"},
+	{"pairecho", "plus_skipped", "+9 1", "9\n1\n"},
+	{"pairecho", "leading_zeros", "007 08", "7\n8\n"},
+	{"pairecho", "minus_zero", "-0 5", "0\n5\n"},
+	{"pairecho", "end_of_input_ends_number", "5\n6", "5\n6\n"},
+	{"pairecho", "two_lines", "3\n4\n", "3\n4\n"},
+	{"pairecho", "punctuation", "3, 4.", "3\n4\n"},
+	{"pairecho", "bytes_above_127", "\xff\x80" "5\xfe" "6", "5\n6\n"},
+	{"pairecho", "empty", "", "0\n0\n"},
+	{"pairecho", "one_number", "42", "42\n0\n"},
+	{"pairecho", "only_text", "no numbers here\n", "0\n0\n"},
+	{"pairecho", "closed_input", nullptr, "0\n0\n"},
+	{"pairecho", "saturates_high", "2147483648 99999999999999999999", "2147483647\n2147483647\n"},
+	{"pairecho", "smallest_exact_then_saturates_low", "-2147483648 -2147483649", "-2147483648\n-2147483648\n"},
+	{"pairecho", "long_negative", "-000099999999999999999999999 1", "-2147483648\n1\n"},
+};
+INSTANTIATE_TEST_SUITE_P(pairecho, Answers, testing::ValuesIn(pairecho), label);
+
+const Case ceilsquare[] = {
+	{"ceilsquare", "zero", "0", "0\n"},
+	{"ceilsquare", "one", "1", "1\n"},
+	{"ceilsquare", "two", "2", "4\n"},
+	{"ceilsquare", "square", "4", "4\n"},
+	{"ceilsquare", "after_square", "5", "9\n"},
+	{"ceilsquare", "ten", "10", "16\n"},
+	{"ceilsquare", "before_hundred", "99", "100\n"},
+	{"ceilsquare", "hundred", "100", "100\n"},
+	{"ceilsquare", "after_hundred", "101", "121\n"},
+	{"ceilsquare", "second_largest_square", "2147302921", "2147302921\n"},
+	{"ceilsquare", "after_second_largest", "2147302922", "2147395600\n"},
+	{"ceilsquare", "before_largest_square", "2147395599", "2147395600\n"},
+	{"ceilsquare", "largest_square", "2147395600", "2147395600\n"},
+	{"ceilsquare", "after_largest_square", "2147395601", "2147488281\n"},
+	{"ceilsquare", "largest_input", "2147483647", "2147488281\n"},
+	{"ceilsquare", "clamped", "99999999999", "2147488281\n"},
+	{"ceilsquare", "minus_one", "-1", "0\n"},
+	{"ceilsquare", "smallest", "-2147483648", "0\n"},
+	{"ceilsquare", "closed_input", nullptr, "0\n"},
+};
+INSTANTIATE_TEST_SUITE_P(ceilsquare, Answers, testing::ValuesIn(ceilsquare), label);
+
+const Case threes[] = {
+	{"threes", "ten", "10", "3 6 9 \n"},
+	{"threes", "nine_included", "9", "3 6 9 \n"},
+	{"threes", "eleven", "11", "3 6 9 \n"},
+	{"threes", "three", "3", "3 \n"},
+	{"threes", "two", "2", "\n"},
+	{"threes", "zero", "0", "\n"},
+	{"threes", "negative", "-5", "\n"},
+	{"threes", "smallest", "-2147483648", "\n"},
+	{"threes", "empty", "", "\n"},
+	{"threes", "letters", "abc", "\n"},
+	{"threes", "closed_input", nullptr, "\n"},
+	{"threes", "second_digit", "30", "3 6 9 12 15 18 21 24 27 30 \n"},
+	{"threes", "third_digit", "105", "3 6 9 12 15 18 21 24 27 30 33 36 39 42 45 48 51 54 57 60 63 66 69 72 75 "
+	                                  "78 81 84 87 90 93 96 99 102 105 \n"},
+};
+INSTANTIATE_TEST_SUITE_P(threes, Answers, testing::ValuesIn(threes), label);
+
+const Case pellmod[] = {
+	{"pellmod", "first", "1", "1\n"},
+	{"pellmod", "second", "2", "2\n"},
+	{"pellmod", "third", "3", "5\n"},
+	{"pellmod", "fourth", "4", "12\n"},
+	{"pellmod", "fifth", "5", "29\n"},
+	{"pellmod", "sixth", "6", "70\n"},
+	{"pellmod", "tenth", "10", "2378\n"},
+	{"pellmod", "eleventh", "11", "5741\n"},
+	{"pellmod", "last_below_modulus", "12", "13860\n"},
+	{"pellmod", "first_reduced", "13", "694\n"},
+	{"pellmod", "fourteenth", "14", "15248\n"},
+	{"pellmod", "fifteenth", "15", "31190\n"},
+	{"pellmod", "sixteenth", "16", "12094\n"},
+	{"pellmod", "twentieth", "20", "4132\n"},
+	{"pellmod", "thirtieth", "30", "3038\n"},
+	{"pellmod", "fortieth", "40", "15615\n"},
+	{"pellmod", "zero", "0", "\n"},
+	{"pellmod", "negative", "-1", "\n"},
+	{"pellmod", "smallest", "-2147483648", "\n"},
+	{"pellmod", "beyond_bound", "10001", "\n"},
+	{"pellmod", "largest", "2147483647", "\n"},
+	{"pellmod", "closed_input", nullptr, "\n"},
+};
+INSTANTIATE_TEST_SUITE_P(pellmod, Answers, testing::ValuesIn(pellmod), label);
+
+const Case reachcount[] = {
+	{"reachcount", "equal_to_limit_counts", "100 200 150 140 129 134 167 198 200 111 110", "5\n"},
+	{"reachcount", "none", "41 50 60 70 80 90 100 200 300 400 10", "0\n"},
+	{"reachcount", "all_equal", "40 40 40 40 40 40 40 40 40 40 10", "10\n"},
+	{"reachcount", "clamped_then_rest_zero", "99999999999 50 50 50 50 50 50 50 50 50 0", "9\n"},
+	{"reachcount", "text_then_rest_zero", "100 x 100 100 100 100 100 100 100 100 100", "9\n"},
+	{"reachcount", "two_values_only", "100 200", "8\n"},
+	{"reachcount", "negative", "-40 -5 -10 -11 0 0 0 0 0 0 -40", "3\n"},
+	{"reachcount", "limit_beyond_32_bits",
+	 "2147483647 2147483647 2147483647 2147483647 2147483647 2147483647 2147483647 2147483647 "
+	 "2147483647 2147483647 2147483647",
+	 "10\n"},
+	{"reachcount", "smallest_limit",
+	 "-2147483648 -2147483618 -2147483617 0 0 0 0 0 0 0 -2147483648", "2\n"},
+	{"reachcount", "values_on_lines", "1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n-20\n", "10\n"},
+	{"reachcount", "empty", "", "10\n"},
+	{"reachcount", "closed_input", nullptr, "10\n"},
+};
+INSTANTIATE_TEST_SUITE_P(reachcount, Answers, testing::ValuesIn(reachcount), label);
+
+const Case tiermul[] = {
+	{"tiermul", "below_fifty", "49", "490\n"},
+	{"tiermul", "fifty", "50", "400\n"},
+	{"tiermul", "ninety_nine", "99", "792\n"},
+	{"tiermul", "hundred", "100", "700\n"},
+	{"tiermul", "zero", "0", "0\n"},
+	{"tiermul", "negative", "-5", "-50\n"},
+	{"tiermul", "thousand", "1000", "7000\n"},
+	{"tiermul", "top_of_32_bits", "306783378", "2147483646\n"},
+	{"tiermul", "past_32_bits", "306783379", "2147483653\n"},
+	{"tiermul", "bottom_of_32_bits", "-214748364", "-2147483640\n"},
+	{"tiermul", "below_32_bits", "-214748365", "-2147483650\n"},
+	{"tiermul", "largest", "2147483647", "15032385529\n"},
+	{"tiermul", "smallest", "-2147483648", "-21474836480\n"},
+	{"tiermul", "closed_input", nullptr, "0\n"},
+};
+INSTANTIATE_TEST_SUITE_P(tiermul, Answers, testing::ValuesIn(tiermul), label);
+
+const Case sum3[] = {
+	{"sum3", "small", "1 2 3", "6\n"},
+	{"sum3", "to_zero", "-1 -2 3", "0\n"},
+	{"sum3", "beyond_32_bits", "3000000000 3000000000 3000000000", "9000000000\n"},
+	{"sum3", "one_value", "5", "5\n"},
+	{"sum3", "clamped_then_rest_zero", "99999999999999999999 -1 -1", "9223372036854775807\n"},
+	{"sum3", "clamped_low", "-99999999999999999999 5 5", "-9223372036854775808\n"},
+	{"sum3", "partial_sum_beyond_64_bits", "9223372036854775807 1 -1", "9223372036854775807\n"},
+	{"sum3", "three_largest", "9223372036854775807 9223372036854775807 9223372036854775807",
+	 "27670116110564327421\n"},
+	{"sum3", "three_smallest", "-9223372036854775808 -9223372036854775808 -9223372036854775808",
+	 "-27670116110564327424\n"},
+	{"sum3", "closed_input", nullptr, "0\n"},
+};
+INSTANTIATE_TEST_SUITE_P(sum3, Answers, testing::ValuesIn(sum3), label);
+
+// Long lists against plain counting in steps of three, across several carries
+// into a new digit.
+TEST(ThreesList, MatchesCounting)
+{
+	for (int n : {999, 100000, 1000002}) {
+		std::string expected;
+		for (int m = 3; m <= n; m += 3)
+			expected += std::to_string(m) + " ";
+		Answer a = solve("threes", std::to_string(n));
+		EXPECT_EQ(a.answer, expected + "\n") << "n = " << n;
+	}
+}
+
+// The largest input lists 715827882 multiples (7.7 GB): only the end is kept.
+TEST(ThreesList, LargestInputEndsExactly)
+{
+	std::string command = "echo 2147483647 | " + (fs::path(PROGRAM_DIR) / "threes").string() +
+	                      " | tail -c 34; echo \"status ${PIPESTATUS[1]}\"";
+	FILE *p = popen(("bash -c '" + command + "'").c_str(), "r");
+	ASSERT_NE(p, nullptr);
+	std::string tail;
+	for (int c; (c = std::fgetc(p)) != EOF;)
+		tail += static_cast<char>(c);
+	pclose(p);
+	EXPECT_EQ(tail, "2147483640 2147483643 2147483646 \nstatus 0\n");
+}
 
 } // namespace

@@ -10,6 +10,11 @@
 
 namespace {
 
+template <class Row> std::string by_program(const testing::TestParamInfo<Row> &info)
+{
+	return info.param.program;
+}
+
 struct Named {
 	const char *program;
 	const char *input;  // a valid input
@@ -49,8 +54,6 @@ struct Files : testing::TestWithParam<Named> {
 		EXPECT_EQ(r.err, name + ": " + message + "\n");
 	}
 };
-
-std::string label(const testing::TestParamInfo<Named> &info) { return info.param.program; }
 
 void PrintTo(const Named &n, std::ostream *os) { *os << n.program; }
 
@@ -119,6 +122,53 @@ TEST_P(Files, ReadOnlyFolderFails)
 	expect_failure(go(), "cannot open " + name + ".out: Permission denied");
 }
 
-INSTANTIATE_TEST_SUITE_P(named_file, Files, testing::ValuesIn(programs), label);
+INSTANTIATE_TEST_SUITE_P(named_file, Files, testing::ValuesIn(programs), by_program<Named>);
+
+struct Console {
+	const char *program;
+	const char *empty; // the answer for empty input
+};
+
+const Console consoles[] = {
+	{"pairecho", "0\n0\n"}, {"ceilsquare", "0\n"}, {"threes", "\n"}, {"pellmod", "\n"},
+	{"reachcount", "10\n"},  {"tiermul", "0\n"},    {"sum3", "0\n"},
+};
+
+struct Streams : testing::TestWithParam<Console> {
+	Scratch s;
+	std::string name = GetParam().program;
+
+	// Input that gives a non-empty answer for every console program.
+	Result go(In in, Out out) { return run(s, name, "12 34 56 78 90", in, out); }
+};
+
+void PrintTo(const Console &c, std::ostream *os) { *os << c.program; }
+
+TEST_P(Streams, FullOutputFails)
+{
+	Result r = go(In::text, Out::full);
+	EXPECT_EQ(r.status, 1);
+	EXPECT_EQ(r.err, name + ": write error: No space left on device\n");
+}
+
+TEST_P(Streams, ClosedOutputFails)
+{
+	Result r = go(In::text, Out::closed);
+	EXPECT_EQ(r.status, 1);
+	EXPECT_EQ(r.err, name + ": write error: Bad file descriptor\n");
+}
+
+TEST_P(Streams, UnreadableInputReadsAsEmpty)
+{
+	for (In in : {In::closed, In::directory}) {
+		Result r = go(in, Out::capture);
+		EXPECT_EQ(r.status, 0);
+		EXPECT_EQ(r.err, "");
+		EXPECT_EQ(r.out, GetParam().empty);
+	}
+	EXPECT_TRUE(fs::is_empty(s.work())) << "wrote into its working folder";
+}
+
+INSTANTIATE_TEST_SUITE_P(console, Streams, testing::ValuesIn(consoles), by_program<Console>);
 
 } // namespace

@@ -1,0 +1,20 @@
+// reachcount: reads ten values and then n, and writes how many of the ten are
+// at most n + 30.
+#include <iostream>
+
+#include "out.h"
+
+int a[10], n, ans;
+
+int main()
+{
+	for (int &value : a)
+		std::cin >> value;
+	std::cin >> n;
+	long long limit = static_cast<long long>(n) + 30; // no overflow for any n
+	for (int value : a)
+		if (value <= limit)
+			ans++;
+	answer("reachcount", ans);
+	return 0;
+}
