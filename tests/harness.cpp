@@ -5,12 +5,15 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
 
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -61,31 +64,28 @@ Result run(const Scratch &s, const std::string &name, const std::string &input,
 	spill(stdin_file, input);
 	fs::path work = s.work();
 
-	pid_t pid = fork();
-	if (pid == 0) {
-		auto onto = [](const char *file, int flags, int fd) {
-			int f = open(file, flags, 0644);
-			if (f < 0 || dup2(f, fd) < 0)
-				_exit(125);
-			if (f != fd)
-				close(f);
-		};
-		if (in == In::closed)
-			close(0);
-		else
-			onto(in == In::text ? stdin_file.c_str() : work.c_str(), O_RDONLY, 0);
-		if (out == Out::closed)
-			close(1);
-		else if (out == Out::full)
-			onto("/dev/full", O_WRONLY, 1);
-		else
-			onto(stdout_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 1);
-		onto(stderr_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 2);
-		if (chdir(work.c_str()) != 0)
-			_exit(126);
-		execl(program.c_str(), name.c_str(), static_cast<char *>(nullptr));
-		_exit(127);
-	}
+	// posix_spawn rather than fork: no copy of this process's (large,
+	// sanitized) address space for every run.
+	posix_spawn_file_actions_t acts;
+	posix_spawn_file_actions_init(&acts);
+	if (in == In::closed)
+		posix_spawn_file_actions_addclose(&acts, 0);
+	else
+		posix_spawn_file_actions_addopen(&acts, 0, in == In::text ? stdin_file.c_str() : work.c_str(), O_RDONLY, 0);
+	if (out == Out::closed)
+		posix_spawn_file_actions_addclose(&acts, 1);
+	else if (out == Out::full)
+		posix_spawn_file_actions_addopen(&acts, 1, "/dev/full", O_WRONLY, 0);
+	else
+		posix_spawn_file_actions_addopen(&acts, 1, stdout_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+	posix_spawn_file_actions_addopen(&acts, 2, stderr_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+	posix_spawn_file_actions_addchdir_np(&acts, work.c_str());
+	char *argv[] = {const_cast<char *>(name.c_str()), nullptr};
+	pid_t pid;
+	int failed = posix_spawn(&pid, program.c_str(), &acts, nullptr, argv, environ);
+	posix_spawn_file_actions_destroy(&acts);
+	if (failed)
+		throw std::runtime_error("cannot start " + program.string() + ": " + std::strerror(failed));
 
 	Result r;
 	auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
@@ -124,6 +124,11 @@ Answer solve(const std::string &name, const std::optional<std::string> &input)
 		a.r = run(s, name, input.value_or(""), input ? In::text : In::closed);
 		a.answer = a.r.out;
 	}
+	std::set<std::string> files;
+	for (auto &e : fs::directory_iterator(s.work()))
+		files.insert(e.path().filename().string());
+	for (auto &f : files)
+		a.files += f + " ";
 	return a;
 }
 

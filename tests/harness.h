@@ -48,6 +48,7 @@ struct Answer {
 	Result r;
 	std::string answer;
 	bool written = false; // named-file programs: NAME.out exists
+	std::string files;    // the names in the working folder afterwards, sorted, each followed by a space
 };
 Answer solve(const std::string &name, const std::optional<std::string> &input);
 Answer solve(const std::string &name, const char *input);
