@@ -190,6 +190,8 @@ const Case pellmod[] = {
 	{"pellmod", "sixteenth", "16", "12094\n"},
 	{"pellmod", "twentieth", "20", "4132\n"},
 	{"pellmod", "thirtieth", "30", "3038\n"},
+	{"pellmod", "thirty_fifth", "35", "29324\n"},
+	{"pellmod", "thirty_sixth", "36", "14392\n"},
 	{"pellmod", "fortieth", "40", "15615\n"},
 	{"pellmod", "zero", "0", "\n"},
 	{"pellmod", "negative", "-1", "\n"},
