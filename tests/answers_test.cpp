@@ -17,8 +17,10 @@ TEST_P(Answers, Exact)
 	EXPECT_EQ(a.answer, c.expected);
 	EXPECT_EQ(a.r.status, 0);
 	EXPECT_EQ(a.r.err, "");
-	if (named(c.program)) {
-		EXPECT_TRUE(a.written) << "no output file";
+	std::string name = c.program;
+	std::string files = named(name) ? (c.input ? name + ".in " : "") + name + ".out " : "";
+	EXPECT_EQ(a.files, files) << "output file missing, or stray files";
+	if (named(name)) {
 		EXPECT_EQ(a.r.out, "") << "a named-file program wrote on standard output";
 	}
 }

@@ -47,7 +47,6 @@ Result run(const Scratch &s, const std::string &name, const std::string &input,
 struct Answer {
 	Result r;
 	std::string answer;
-	bool written = false; // named-file programs: NAME.out exists
 	std::string files;    // the names in the working folder afterwards, sorted, each followed by a space
 };
 Answer solve(const std::string &name, const std::optional<std::string> &input);
