@@ -258,11 +258,11 @@ const Case sum3[] = {
 };
 INSTANTIATE_TEST_SUITE_P(sum3, Answers, testing::ValuesIn(sum3), label);
 
-// Long lists against plain counting in steps of three, across several carries
-// into a new digit.
+// Lists against plain counting in steps of three: ends at, before and after a
+// hundred, and long lists across several carries into a new digit.
 TEST(ThreesList, MatchesCounting)
 {
-	for (int n : {999, 100000, 1000002}) {
+	for (int n : {98, 99, 100, 101, 102, 200, 299, 999, 100000, 1000002}) {
 		std::string expected;
 		for (int m = 3; m <= n; m += 3)
 			expected += std::to_string(m) + " ";

@@ -10,34 +10,64 @@ int main()
 	int n = 0; // stays 0 when the input holds no number
 	std::cin >> n;
 
-	// The running multiple is kept as decimal text and stepped by three in
-	// place, so no number is ever converted, and it never overflows; the line
-	// goes out in large blocks.
+	// The line is built in a large block and written whenever the block fills.
 	static char buf[1 << 16];
-	char *p = buf, *const last = buf + sizeof buf - 16;
-	char m[16] = "3 "; // the multiple's digits, then a space
-	int len = 1;       // how many digits
-	for (int count = n / 3; count > 0; count--) {
-		std::memcpy(p, m, sizeof m);
-		p += len + 1;
+	char *p = buf, *const last = buf + sizeof buf - 34 * 16;
+
+	// Below 100, one by one.
+	for (int m = 3; m <= n && m < 100; m += 3) {
+		if (m >= 10)
+			*p++ = static_cast<char>('0' + m / 10);
+		*p++ = static_cast<char>('0' + m % 10);
+		*p++ = ' ';
+	}
+
+	// From 100 up, a hundred values at a time. The multiples of three from
+	// 100 P to 100 P + 99 are the digits of P followed by each two-digit
+	// ending e for which P + e is a multiple of three; which endings those
+	// are depends only on P mod 3. ends[r] holds them for P mod 3 = r, as
+	// "ee " and a spare byte, and there are count[r] of them (34, 33, 33).
+	char ends[3][34 * 4];
+	int count[3] = {};
+	for (int e = 0; e < 100; e++) {
+		int r = (3 - e % 3) % 3;
+		char *q = ends[r] + 4 * count[r]++;
+		q[0] = static_cast<char>('0' + e / 10);
+		q[1] = static_cast<char>('0' + e % 10);
+		q[2] = ' ';
+		q[3] = 0;
+	}
+	char pre[16] = "1"; // the digits of P, which never has more than 8
+	int len = 1, r = 1; // how many digits, and P mod 3
+	long long left = n / 3 - 33; // the multiples from 100 to n
+	while (left > 0) {
+		char *start = p;
+		for (int i = 0; i < count[r]; i++) {
+			std::memcpy(p, pre, sizeof pre);
+			std::memcpy(p + len, ends[r] + 4 * i, 4);
+			p += len + 3;
+		}
+		if (left <= count[r]) { // the last hundred: keep the multiples up to n
+			p = start + left * (len + 3);
+			break;
+		}
+		left -= count[r];
 		if (p > last) {
 			put("threes", buf, static_cast<std::size_t>(p - buf));
 			p = buf;
 		}
+		// P + 1
 		int i = len - 1;
-		m[i] = static_cast<char>(m[i] + 3);
-		if (m[i] > '9') {
-			m[i] = static_cast<char>(m[i] - 10);
-			while (--i >= 0 && m[i] == '9')
-				m[i] = '0';
-			if (i >= 0) {
-				m[i]++;
-			} else { // every digit was a 9: one digit more
-				std::memmove(m + 1, m, static_cast<std::size_t>(len));
-				m[0] = '1';
-				m[++len] = ' ';
-			}
+		while (i >= 0 && pre[i] == '9')
+			pre[i--] = '0';
+		if (i >= 0) {
+			pre[i]++;
+		} else { // every digit was a 9: one digit more
+			std::memmove(pre + 1, pre, static_cast<std::size_t>(len));
+			pre[0] = '1';
+			len++;
 		}
+		r = r == 2 ? 0 : r + 1;
 	}
 	*p++ = '\n';
 	put("threes", buf, static_cast<std::size_t>(p - buf));
