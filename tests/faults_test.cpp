@@ -34,7 +34,7 @@ struct Files : testing::TestWithParam<Named> {
 	std::string name = GetParam().program;
 	fs::path in = s.work() / (name + ".in"), out = s.work() / (name + ".out");
 
-	Result go() { return run(s, name, "7 7 7\n"); }
+	Result go(const Via &via = {}) { return run(s, name, "7 7 7\n", In::text, Out::capture, 10, via); }
 
 	// A run that succeeded, wrote nothing but its answer and left it in NAME.out.
 	void expect_answer(const Result &r, const std::string &expected)
@@ -104,22 +104,41 @@ TEST_P(Files, WriteErrorFails)
 	expect_failure(go(), "write error: No space left on device");
 }
 
+TEST_P(Files, InputThatCannotBeOpenedFails)
+{
+	fs::create_symlink(name + ".in", in); // a loop
+	spill(out, "old\n");
+	expect_failure(go(), "cannot open " + name + ".in: Too many levels of symbolic links");
+	EXPECT_EQ(slurp(out), "old\n") << "the output was touched";
+}
+
+#if !SANITIZED // the sanitizer runtime needs descriptors of its own
+TEST_P(Files, NoSpareDescriptor)
+{
+	spill(in, GetParam().input);
+	expect_answer(go({"prlimit", "--nofile=3", "--"}), GetParam().answer);
+}
+#endif
+
+// The permission tests run the program as an unprivileged user, since root
+// reads and writes whatever the permissions say.
 TEST_P(Files, UnreadableInputReadsAsEmpty)
 {
-	if (geteuid() == 0)
-		GTEST_SKIP() << "running as root, which reads any file whatever its permissions";
+	if (std::string why = no_unprivileged_user(); !why.empty())
+		GTEST_SKIP() << why;
 	spill(in, GetParam().input);
 	fs::permissions(in, fs::perms::none);
-	expect_answer(go(), GetParam().zero);
+	expect_answer(go(unprivileged(s, name)), GetParam().zero);
 }
 
 TEST_P(Files, ReadOnlyFolderFails)
 {
-	if (geteuid() == 0)
-		GTEST_SKIP() << "running as root, which writes into any folder whatever its permissions";
+	if (std::string why = no_unprivileged_user(); !why.empty())
+		GTEST_SKIP() << why;
 	spill(in, GetParam().input);
+	Via via = unprivileged(s, name);
 	fs::permissions(s.work(), fs::perms::owner_read | fs::perms::owner_exec);
-	expect_failure(go(), "cannot open " + name + ".out: Permission denied");
+	expect_failure(go(via), "cannot open " + name + ".out: Permission denied");
 }
 
 INSTANTIATE_TEST_SUITE_P(named_file, Files, testing::ValuesIn(programs), by_program<Named>);
@@ -170,5 +189,19 @@ TEST_P(Streams, UnreadableInputReadsAsEmpty)
 }
 
 INSTANTIATE_TEST_SUITE_P(console, Streams, testing::ValuesIn(consoles), by_program<Console>);
+
+// pellmod under small stacks: an n the stack has room for runs on (still
+// going after a second counts as not crashed), a larger one writes a line
+// feed alone; nothing is killed by a signal.
+TEST(SmallStack, PellmodNeverOverflows)
+{
+	for (const char *limit : {"--stack=65536", "--stack=131072"})
+		for (const char *n : {"1000", "10000", "2147483647"}) {
+			Scratch s;
+			Result r = run(s, "pellmod", n, In::text, Out::capture, 1, {"prlimit", limit, "--"});
+			EXPECT_TRUE(r.hung || (r.status == 0 && r.out == "\n" && r.err.empty()))
+			        << limit << ", n = " << n << ": status " << r.status << ", stderr " << r.err;
+		}
+}
 
 } // namespace

@@ -57,10 +57,10 @@ void spill(const fs::path &file, const std::string &bytes)
 }
 
 Result run(const Scratch &s, const std::string &name, const std::string &input,
-           In in, Out out, int seconds)
+           In in, Out out, int seconds, const Via &via)
 {
 	fs::path stdin_file = s.root / "stdin", stdout_file = s.root / "stdout",
-	         stderr_file = s.root / "stderr", program = fs::path(PROGRAM_DIR) / name;
+	         stderr_file = s.root / "stderr", program = s.bin / name;
 	spill(stdin_file, input);
 	fs::path work = s.work();
 
@@ -80,9 +80,14 @@ Result run(const Scratch &s, const std::string &name, const std::string &input,
 		posix_spawn_file_actions_addopen(&acts, 1, stdout_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
 	posix_spawn_file_actions_addopen(&acts, 2, stderr_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
 	posix_spawn_file_actions_addchdir_np(&acts, work.c_str());
-	char *argv[] = {const_cast<char *>(name.c_str()), nullptr};
+	std::vector<char *> argv;
+	for (const std::string &arg : via)
+		argv.push_back(const_cast<char *>(arg.c_str()));
+	std::string path = program.string();
+	argv.push_back(const_cast<char *>(via.empty() ? name.c_str() : path.c_str()));
+	argv.push_back(nullptr);
 	pid_t pid;
-	int failed = posix_spawn(&pid, program.c_str(), &acts, nullptr, argv, environ);
+	int failed = posix_spawnp(&pid, via.empty() ? path.c_str() : via[0].c_str(), &acts, nullptr, argv.data(), environ);
 	posix_spawn_file_actions_destroy(&acts);
 	if (failed)
 		throw std::runtime_error("cannot start " + program.string() + ": " + std::strerror(failed));
@@ -106,6 +111,37 @@ Result run(const Scratch &s, const std::string &name, const std::string &input,
 	r.out = slurp(stdout_file);
 	r.err = slurp(stderr_file);
 	return r;
+}
+
+const Via setpriv = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};
+
+std::string no_unprivileged_user()
+{
+	if (geteuid() != 0)
+		return "";
+	static std::string why = [] {
+		Scratch s;
+		s.bin = "/bin";
+		Result r = run(s, "true", "", In::text, Out::capture, 10, setpriv);
+		return r.status == 0 ? "" : "running as root, and setpriv cannot take uid 65534: " + r.err;
+	}();
+	return why;
+}
+
+Via unprivileged(Scratch &s, const std::string &name)
+{
+	if (geteuid() != 0)
+		return {};
+	// A copy, since the build folder may be closed to other users.
+	fs::copy_file(s.bin / name, s.root / name);
+	s.bin = s.root;
+	std::error_code ec;
+	for (auto &e : fs::recursive_directory_iterator(s.root, ec))
+		if (lchown(e.path().c_str(), 65534, 65534) != 0)
+			throw std::runtime_error("cannot give " + e.path().string() + " away: " + std::strerror(errno));
+	if (chown(s.root.c_str(), 65534, 65534) != 0)
+		throw std::runtime_error("cannot give " + s.root.string() + " away: " + std::strerror(errno));
+	return setpriv;
 }
 
 Answer solve(const std::string &name, const std::optional<std::string> &input)

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -22,6 +23,7 @@ struct Result {
 // Programs run in work(); their captured streams are kept beside it.
 struct Scratch {
 	fs::path root;
+	fs::path bin = PROGRAM_DIR; // where the programs are started from
 	Scratch();
 	~Scratch();
 	Scratch(const Scratch &) = delete;
@@ -35,10 +37,23 @@ bool named(const std::string &name);
 std::string slurp(const fs::path &file);
 void spill(const fs::path &file, const std::string &bytes);
 
+// A command that starts the program under other conditions, such as
+// {"prlimit", "--nofile=3", "--"}; empty for none.
+using Via = std::vector<std::string>;
+
 // Starts program `name` in s.work() with `input` as its standard input and
 // waits for it, killing it after `seconds`.
 Result run(const Scratch &s, const std::string &name, const std::string &input,
-           In in = In::text, Out out = Out::capture, int seconds = 10);
+           In in = In::text, Out out = Out::capture, int seconds = 10, const Via &via = {});
+
+// Why programs cannot be run without privileges here; empty when they can.
+std::string no_unprivileged_user();
+
+// Prepares s to run a copy of program `name` as an unprivileged user (uid and
+// gid 65534, no supplementary groups), so that permissions apply even when
+// the suite runs as root: s's files become that user's. Returns the command
+// that starts it; nothing is needed when the suite is not root.
+Via unprivileged(Scratch &s, const std::string &name);
 
 // One run as a caller makes it, in a fresh folder. A named-file program gets
 // `input` as NAME.in (no file at all when input is null) and an unrelated
