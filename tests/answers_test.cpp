@@ -1,6 +1,8 @@
 // Each program's answers, byte for byte, on the inputs that tell a right
 // answer from a nearly right one.
 #include <cstdio>
+#include <set>
+#include <span>
 #include <string>
 
 #include "cases.h"
@@ -130,7 +132,7 @@ const Case pairecho[] = {
 	{"pairecho", "only_text", "no numbers here\n", "0\n0\n"},
 	{"pairecho", "closed_input", nullptr, "0\n0\n"},
 	{"pairecho", "saturates_high", "2147483648 99999999999999999999", "2147483647\n2147483647\n"},
-	{"pairecho", "smallest_exact_then_saturates_low", "-2147483648 -2147483649", "-2147483648\n-2147483648\n"},
+	{"pairecho", "smallest_then_below", "-2147483648 -2147483649", "-2147483648\n-2147483648\n"},
 	{"pairecho", "long_negative", "-000099999999999999999999999 1", "-2147483648\n1\n"},
 };
 INSTANTIATE_TEST_SUITE_P(pairecho, Answers, testing::ValuesIn(pairecho), label);
@@ -257,6 +259,26 @@ const Case sum3[] = {
 	{"sum3", "closed_input", nullptr, "0\n"},
 };
 INSTANTIATE_TEST_SUITE_P(sum3, Answers, testing::ValuesIn(sum3), label);
+
+// Every program of the build has an example and rows here, and every row
+// names one of them.
+TEST(ProgramList, EveryProgramHasAnswers)
+{
+	std::set<std::string> listed, tested;
+	for (const std::string &name : programs()) {
+		listed.insert(name);
+		EXPECT_FALSE(example(name).empty()) << name << " has no example input";
+	}
+	for (std::span<const Case> table : {std::span<const Case>(bridge), std::span<const Case>(snail),
+	                                    std::span<const Case>(level), std::span<const Case>(ab),
+	                                    std::span<const Case>(pairecho), std::span<const Case>(ceilsquare),
+	                                    std::span<const Case>(threes), std::span<const Case>(pellmod),
+	                                    std::span<const Case>(reachcount), std::span<const Case>(tiermul),
+	                                    std::span<const Case>(sum3)})
+		for (const Case &c : table)
+			tested.insert(c.program);
+	EXPECT_EQ(tested, listed);
+}
 
 // Lists against plain counting in steps of three: ends at, before and after a
 // hundred, and long lists across several carries into a new digit.

@@ -1,4 +1,5 @@
-// What the named-file programs do when their files are not what they expect.
+// What the programs do when their files, streams or process limits are not
+// what they expect. Each runs against what the same program writes normally.
 #include <cctype>
 #include <string>
 
@@ -10,29 +11,18 @@
 
 namespace {
 
-template <class Row> std::string by_program(const testing::TestParamInfo<Row> &info)
-{
-	return info.param.program;
-}
+std::string by_name(const testing::TestParamInfo<std::string> &info) { return info.param; }
 
-struct Named {
-	const char *program;
-	const char *input;  // a valid input
-	const char *answer; // its answer
-	const char *zero;   // the answer for empty input
-};
-
-const Named programs[] = {
-	{"bridge", "100 4 6", "80.00\n", "0.00\n"},
-	{"snail", "10 3 1", "5\n", "1\n"},
-	{"level", "12", "927", ""},
-	{"ab", "3 4", "12\n", "0\n"},
-};
-
-struct Files : testing::TestWithParam<Named> {
+// A named-file program in a fresh folder, with its example input and what a
+// normal run writes for it and for no input file at all.
+struct Files : testing::TestWithParam<std::string> {
 	Scratch s;
-	std::string name = GetParam().program;
+	std::string name = GetParam();
 	fs::path in = s.work() / (name + ".in"), out = s.work() / (name + ".out");
+	std::string input = example(name);
+	std::string answer = solve(name, input).answer, zero = solve(name, nullptr).answer;
+
+	void SetUp() override { ASSERT_NE(answer, zero) << "the example does not tell input from no input"; }
 
 	Result go(const Via &via = {}) { return run(s, name, "7 7 7\n", In::text, Out::capture, 10, via); }
 
@@ -55,13 +45,11 @@ struct Files : testing::TestWithParam<Named> {
 	}
 };
 
-void PrintTo(const Named &n, std::ostream *os) { *os << n.program; }
-
 TEST_P(Files, StaleLongerOutputIsTruncated)
 {
-	spill(in, GetParam().input);
+	spill(in, input);
 	spill(out, std::string(200, 'x') + "\n");
-	expect_answer(go(), GetParam().answer);
+	expect_answer(go(), answer);
 }
 
 TEST_P(Files, OnlyTheExactInputNameCounts)
@@ -70,28 +58,28 @@ TEST_P(Files, OnlyTheExactInputNameCounts)
 	for (char &ch : upper)
 		ch = static_cast<char>(std::toupper(ch));
 	for (const std::string &other : {upper + ".in", name + ".IN", name + ".in.txt", name + ".inp", name})
-		spill(s.work() / other, GetParam().input);
-	expect_answer(go(), GetParam().zero);
+		spill(s.work() / other, input);
+	expect_answer(go(), zero);
 }
 
 TEST_P(Files, InputDirectoryReadsAsEmpty)
 {
 	fs::create_directory(in);
-	expect_answer(go(), GetParam().zero);
+	expect_answer(go(), zero);
 }
 
 TEST_P(Files, InputThroughSymbolicLink)
 {
 	fs::create_directory(s.root / "elsewhere");
-	spill(s.root / "elsewhere" / "values", GetParam().input);
+	spill(s.root / "elsewhere" / "values", input);
 	fs::create_symlink(s.root / "elsewhere" / "values", in);
-	expect_answer(go(), GetParam().answer);
-	EXPECT_EQ(slurp(s.root / "elsewhere" / "values"), GetParam().input);
+	expect_answer(go(), answer);
+	EXPECT_EQ(slurp(s.root / "elsewhere" / "values"), input);
 }
 
 TEST_P(Files, OutputDirectoryFails)
 {
-	spill(in, GetParam().input);
+	spill(in, input);
 	fs::create_directory(out);
 	expect_failure(go(), "cannot open " + name + ".out: Is a directory");
 	EXPECT_TRUE(fs::is_empty(out));
@@ -99,7 +87,7 @@ TEST_P(Files, OutputDirectoryFails)
 
 TEST_P(Files, WriteErrorFails)
 {
-	spill(in, GetParam().input);
+	spill(in, input);
 	fs::create_symlink("/dev/full", out);
 	expect_failure(go(), "write error: No space left on device");
 }
@@ -115,8 +103,8 @@ TEST_P(Files, InputThatCannotBeOpenedFails)
 #if !SANITIZED // the sanitizer runtime needs descriptors of its own
 TEST_P(Files, NoSpareDescriptor)
 {
-	spill(in, GetParam().input);
-	expect_answer(go({"prlimit", "--nofile=3", "--"}), GetParam().answer);
+	spill(in, input);
+	expect_answer(go({"prlimit", "--nofile=3", "--"}), answer);
 }
 #endif
 
@@ -126,42 +114,30 @@ TEST_P(Files, UnreadableInputReadsAsEmpty)
 {
 	if (std::string why = no_unprivileged_user(); !why.empty())
 		GTEST_SKIP() << why;
-	spill(in, GetParam().input);
+	spill(in, input);
 	fs::permissions(in, fs::perms::none);
-	expect_answer(go(unprivileged(s, name)), GetParam().zero);
+	expect_answer(go(unprivileged(s, name)), zero);
 }
 
 TEST_P(Files, ReadOnlyFolderFails)
 {
 	if (std::string why = no_unprivileged_user(); !why.empty())
 		GTEST_SKIP() << why;
-	spill(in, GetParam().input);
+	spill(in, input);
 	Via via = unprivileged(s, name);
 	fs::permissions(s.work(), fs::perms::owner_read | fs::perms::owner_exec);
 	expect_failure(go(via), "cannot open " + name + ".out: Permission denied");
 }
 
-INSTANTIATE_TEST_SUITE_P(named_file, Files, testing::ValuesIn(programs), by_program<Named>);
+INSTANTIATE_TEST_SUITE_P(named_file, Files, testing::ValuesIn(programs("named_file")), by_name);
 
-struct Console {
-	const char *program;
-	const char *empty; // the answer for empty input
-};
-
-const Console consoles[] = {
-	{"pairecho", "0\n0\n"}, {"ceilsquare", "0\n"}, {"threes", "\n"}, {"pellmod", "\n"},
-	{"reachcount", "10\n"},  {"tiermul", "0\n"},    {"sum3", "0\n"},
-};
-
-struct Streams : testing::TestWithParam<Console> {
+// A console program fed its example input.
+struct Streams : testing::TestWithParam<std::string> {
 	Scratch s;
-	std::string name = GetParam().program;
+	std::string name = GetParam();
 
-	// Input that gives a non-empty answer for every console program.
-	Result go(In in, Out out) { return run(s, name, "12 34 56 78 90", in, out); }
+	Result go(In in, Out out) { return run(s, name, example(name), in, out); }
 };
-
-void PrintTo(const Console &c, std::ostream *os) { *os << c.program; }
 
 TEST_P(Streams, FullOutputFails)
 {
@@ -179,16 +155,17 @@ TEST_P(Streams, ClosedOutputFails)
 
 TEST_P(Streams, UnreadableInputReadsAsEmpty)
 {
+	std::string empty = solve(name, "").answer;
 	for (In in : {In::closed, In::directory}) {
 		Result r = go(in, Out::capture);
 		EXPECT_EQ(r.status, 0);
 		EXPECT_EQ(r.err, "");
-		EXPECT_EQ(r.out, GetParam().empty);
+		EXPECT_EQ(r.out, empty);
 	}
 	EXPECT_TRUE(fs::is_empty(s.work())) << "wrote into its working folder";
 }
 
-INSTANTIATE_TEST_SUITE_P(console, Streams, testing::ValuesIn(consoles), by_program<Console>);
+INSTANTIATE_TEST_SUITE_P(console, Streams, testing::ValuesIn(programs("console")), by_name);
 
 // pellmod under small stacks: an n the stack has room for runs on (still
 // going after a second counts as not crashed), a larger one writes a line

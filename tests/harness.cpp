@@ -1,5 +1,6 @@
 #include "harness.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
@@ -36,13 +37,25 @@ Scratch::~Scratch()
 	fs::remove_all(root, ec);
 }
 
+std::vector<std::string> programs(const std::string &folder)
+{
+	std::vector<std::string> names;
+	std::istringstream list(PROGRAMS);
+	for (std::string path; list >> path;)
+		if (folder.empty() || path.starts_with(folder + "/"))
+			names.push_back(path.substr(path.find('/') + 1));
+	return names;
+}
+
 bool named(const std::string &name)
 {
-	std::istringstream list(NAMED_FILE_PROGRAMS);
-	for (std::string n; list >> n;)
-		if (n == name)
-			return true;
-	return false;
+	auto list = programs("named_file");
+	return std::find(list.begin(), list.end(), name) != list.end();
+}
+
+std::string example(const std::string &name)
+{
+	return slurp(fs::path(EXAMPLES_DIR) / (name + ".in"));
 }
 
 std::string slurp(const fs::path &file)

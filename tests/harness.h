@@ -31,8 +31,15 @@ struct Scratch {
 	fs::path work() const { return root / "work"; }
 };
 
+// The programs of the build, as CMake lists them, in `folder` ("named_file",
+// "console") or all of them.
+std::vector<std::string> programs(const std::string &folder = "");
+
 // True for the programs that read NAME.in and write NAME.out.
 bool named(const std::string &name);
+
+// The program's example input, examples/NAME.in.
+std::string example(const std::string &name);
 
 std::string slurp(const fs::path &file);
 void spill(const fs::path &file, const std::string &bytes);

@@ -10,6 +10,7 @@
 #include <limits>
 #include <random>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -174,6 +175,16 @@ TEST_P(Stress, HostileInput)
 		       << "replay: printf '" << escaped(input) << "' | "
 		       << (file ? "(cat >" + name + ".in; " + program + "; cat " + name + ".out)" : program);
 	}
+}
+
+// Every program of the build is stressed.
+TEST(ProgramList, EveryProgramIsStressed)
+{
+	std::vector<std::string> list = programs();
+	std::set<std::string> listed(list.begin(), list.end()), stressed;
+	for (const Shape &shape : shapes)
+		stressed.insert(shape.program);
+	EXPECT_EQ(stressed, listed);
 }
 
 INSTANTIATE_TEST_SUITE_P(stress, Stress, testing::ValuesIn(shapes),
