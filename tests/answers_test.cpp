@@ -269,12 +269,9 @@ TEST(ProgramList, EveryProgramHasAnswers)
 		listed.insert(name);
 		EXPECT_FALSE(example(name).empty()) << name << " has no example input";
 	}
-	for (std::span<const Case> table : {std::span<const Case>(bridge), std::span<const Case>(snail),
-	                                    std::span<const Case>(level), std::span<const Case>(ab),
-	                                    std::span<const Case>(pairecho), std::span<const Case>(ceilsquare),
-	                                    std::span<const Case>(threes), std::span<const Case>(pellmod),
-	                                    std::span<const Case>(reachcount), std::span<const Case>(tiermul),
-	                                    std::span<const Case>(sum3)})
+	const std::span<const Case> tables[] = {bridge, snail, level, ab, pairecho, ceilsquare,
+	                                        threes, pellmod, reachcount, tiermul, sum3};
+	for (std::span<const Case> table : tables)
 		for (const Case &c : table)
 			tested.insert(c.program);
 	EXPECT_EQ(tested, listed);
