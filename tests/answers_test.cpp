@@ -51,6 +51,7 @@ const Case bridge[] = {
 	{"bridge", "text_after_values", "100 4 6 7 word", "80.00\n"},
 	{"bridge", "clamped_then_rest_zero", "-99999999999 4 6", "inf\n"},
 	{"bridge", "letters_read_as_zero", "abc 4 6", "0.00\n"},
+	{"bridge", "quotient_in_double", "-16777217 1 0", "33554534.00\n"},
 };
 INSTANTIATE_TEST_SUITE_P(bridge, Answers, testing::ValuesIn(bridge), label);
 
@@ -69,6 +70,8 @@ const Case snail[] = {
 	{"snail", "beyond_32_bits", "2147483647 0 -1", "2147483648\n"},
 	{"snail", "widest_differences", "2147483647 -2147483647 -2147483648", "4294967295\n"},
 	{"snail", "large_rounded_up", "2147483647 2 0", "1073741824\n"},
+	{"snail", "rate_beyond_32_bits", "2147483647 2147483646 -2", "2\n"},
+	{"snail", "values_read_as_32_bits", "3000000000 1 0", "-1\n"},
 };
 INSTANTIATE_TEST_SUITE_P(snail, Answers, testing::ValuesIn(snail), label);
 
@@ -288,6 +291,25 @@ TEST(ThreesList, MatchesCounting)
 		Answer a = solve("threes", std::to_string(n));
 		EXPECT_EQ(a.answer, expected + "\n") << "n = " << n;
 	}
+}
+
+// Long runs with neither a digit nor a minus sign, up to and beyond a whole
+// block of input, before the numbers; fed at once, and through a pipe with a
+// pause after the run so that the numbers arrive in a later read.
+TEST(PairechoSkip, LongRunsLoseNothing)
+{
+	const std::string tails[][2] = {{"9 5", "9\n5\n"}, {"-5 6", "-5\n6\n"}, {"- 7", "0\n7\n"}, {".8 /9", "8\n9\n"}};
+	for (std::size_t length : {255, 256, 511, 512, 65536, 70000})
+		for (const auto &[tail, expected] : tails) {
+			std::string junk;
+			for (std::size_t i = 0; i < length; i++)
+				junk += " x\t,+\xff"[i % 6];
+			EXPECT_EQ(solve("pairecho", junk + tail).answer, expected) << length << " bytes, then " << tail;
+			Scratch s;
+			std::string paused = "{ head -c " + std::to_string(length) + "; sleep 0.05; cat; } | \"$0\"";
+			Result r = run(s, "pairecho", junk + tail, In::text, Out::capture, 10, {"bash", "-c", paused});
+			EXPECT_EQ(r.out, expected) << length << " bytes, a pause, then " << tail;
+		}
 }
 
 // The largest input lists 715827882 multiples (7.7 GB): only the end is kept.
