@@ -1,5 +1,6 @@
 #include "out.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -9,19 +10,34 @@
 
 __extension__ typedef unsigned __int128 uwide;
 
-void put(const char *name, const char *p, std::size_t n)
+void fail(const char *name, const char *what, int e)
 {
-	int fd = fileno(stdout);
-	while (n > 0) {
-		ssize_t w = write(fd, p, n);
+	// The reason's text without translation: no locale data to load.
+	const char *why = strerrordesc_np(e);
+	char msg[256];
+	int n = std::snprintf(msg, sizeof msg, "%s: %s: %s\n", name, what, why ? why : "Unknown error");
+	n = std::min(n, static_cast<int>(sizeof msg) - 1); // cut short rather than overrun
+	for (const char *p = msg; n > 0;) {
+		ssize_t w = write(2, p, static_cast<std::size_t>(n));
 		if (w < 0 && errno == EINTR)
 			continue;
-		if (w <= 0) {
-			std::fprintf(stderr, "%s: write error: %s\n", name,
-			             std::strerror(w < 0 ? errno : EIO));
-			// Nothing is buffered anywhere, so there is nothing left to flush.
-			std::_Exit(1);
-		}
+		if (w <= 0)
+			break; // nowhere left to report it; the status still tells
+		p += w;
+		n -= static_cast<int>(w);
+	}
+	// Nothing is buffered anywhere, so there is nothing left to flush.
+	std::_Exit(1);
+}
+
+void put(const char *name, const char *p, std::size_t n)
+{
+	while (n > 0) {
+		ssize_t w = write(1, p, n);
+		if (w < 0 && errno == EINTR)
+			continue;
+		if (w <= 0)
+			fail(name, "write error", w < 0 ? errno : EIO);
 		p += w;
 		n -= static_cast<std::size_t>(w);
 	}
@@ -33,10 +49,20 @@ void answer(const char *name, wide v, const char *end)
 	char *p = buf + 40; // digits are built backwards from here; 39 at most plus a sign
 	char *q = p;
 	uwide m = v < 0 ? -static_cast<uwide>(v) : static_cast<uwide>(v);
+	// Nineteen digits at a time by one wide division, and those in 64 bits,
+	// which is several times cheaper than a wide division for every digit.
+	const unsigned long long chunk = 10000000000000000000ULL; // 10^19
+	while (m >= chunk) {
+		unsigned long long low = static_cast<unsigned long long>(m % chunk);
+		m /= chunk;
+		for (int i = 0; i < 19; i++, low /= 10)
+			*--p = static_cast<char>('0' + low % 10);
+	}
+	unsigned long long top = static_cast<unsigned long long>(m);
 	do {
-		*--p = static_cast<char>('0' + m % 10);
-		m /= 10;
-	} while (m != 0);
+		*--p = static_cast<char>('0' + top % 10);
+		top /= 10;
+	} while (top != 0);
 	if (v < 0)
 		*--p = '-';
 	std::size_t e = std::strlen(end);

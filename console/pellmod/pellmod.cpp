@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <iostream>
 
 #include <sys/auxv.h>
 #include <sys/resource.h>
 
+#include "in.h"
 #include "out.h"
 
 int n;
@@ -28,7 +28,7 @@ static int tryit(int k)
 
 int main()
 {
-	std::cin >> n;
+	scan("pellmod", n);
 
 	// The recursion nests n levels deep. Each level takes 16 bytes of stack
 	// from g++ and 32 from clang, up to 48 under the sanitizers; allow three

@@ -1,7 +1,6 @@
 // reachcount: reads ten values and then n, and writes how many of the ten are
 // at most n + 30.
-#include <iostream>
-
+#include "in.h"
 #include "out.h"
 
 int a[10], n, ans;
@@ -9,8 +8,8 @@ int a[10], n, ans;
 int main()
 {
 	for (int &value : a)
-		std::cin >> value;
-	std::cin >> n;
+		scan("reachcount", value);
+	scan("reachcount", n);
 	long long limit = static_cast<long long>(n) + 30; // no overflow for any n
 	for (int value : a)
 		if (value <= limit)

@@ -1,14 +1,14 @@
 // threes: reads n and writes every positive multiple of three up to n, each
 // followed by a space, then a line feed.
 #include <cstring>
-#include <iostream>
 
+#include "in.h"
 #include "out.h"
 
 int main()
 {
 	int n = 0; // stays 0 when the input holds no number
-	std::cin >> n;
+	scan("threes", n);
 
 	// The line is built in a large block and written whenever the block fills.
 	static char buf[1 << 16];
@@ -25,33 +25,39 @@ int main()
 	// From 100 up, a hundred values at a time. The multiples of three from
 	// 100 P to 100 P + 99 are the digits of P followed by each two-digit
 	// ending e for which P + e is a multiple of three; which endings those
-	// are depends only on P mod 3. ends[r] holds them for P mod 3 = r, as
-	// "ee " and a spare byte, and there are count[r] of them (34, 33, 33).
-	char ends[3][34 * 4];
-	int count[3] = {};
-	for (int e = 0; e < 100; e++) {
-		int r = (3 - e % 3) % 3;
-		char *q = ends[r] + 4 * count[r]++;
-		q[0] = static_cast<char>('0' + e / 10);
-		q[1] = static_cast<char>('0' + e % 10);
-		q[2] = ' ';
-		q[3] = 0;
-	}
+	// are depends only on P mod 3. ends.text[r] holds them for P mod 3 = r,
+	// as "ee " and a spare byte, and there are ends.count[r] of them (34, 33,
+	// 33). The table is worked out by the compiler.
+	struct Ends {
+		char text[3][34 * 4];
+		int count[3];
+	};
+	static constexpr Ends ends = [] {
+		Ends t{};
+		for (int e = 0; e < 100; e++) {
+			int r = (3 - e % 3) % 3;
+			char *q = t.text[r] + 4 * t.count[r]++;
+			q[0] = static_cast<char>('0' + e / 10);
+			q[1] = static_cast<char>('0' + e % 10);
+			q[2] = ' ';
+		}
+		return t;
+	}();
 	char pre[16] = "1"; // the digits of P, which never has more than 8
 	int len = 1, r = 1; // how many digits, and P mod 3
 	long long left = n / 3 - 33; // the multiples from 100 to n
 	while (left > 0) {
 		char *start = p;
-		for (int i = 0; i < count[r]; i++) {
+		for (int i = 0; i < ends.count[r]; i++) {
 			std::memcpy(p, pre, sizeof pre);
-			std::memcpy(p + len, ends[r] + 4 * i, 4);
+			std::memcpy(p + len, ends.text[r] + 4 * i, 4);
 			p += len + 3;
 		}
-		if (left <= count[r]) { // the last hundred: keep the multiples up to n
+		if (left <= ends.count[r]) { // the last hundred: keep the multiples up to n
 			p = start + left * (len + 3);
 			break;
 		}
-		left -= count[r];
+		left -= ends.count[r];
 		if (p > last) {
 			put("threes", buf, static_cast<std::size_t>(p - buf));
 			p = buf;

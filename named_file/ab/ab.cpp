@@ -1,7 +1,6 @@
 // ab: reads a and b from "ab.in" and writes their exact product to "ab.out".
-#include <iostream>
-
 #include "binding.h"
+#include "in.h"
 #include "out.h"
 
 long long a, b;
@@ -9,7 +8,8 @@ long long a, b;
 int main()
 {
 	rebind("ab");
-	std::cin >> a >> b;
+	scan("ab", a);
+	scan("ab", b);
 	answer("ab", static_cast<wide>(a) * b);
 	return 0;
 }

@@ -1,13 +1,16 @@
 #include "binding.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <iostream>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include "in.h"
+#include "out.h"
 
 // Opens `file` as descriptor `fd`, letting go of `fd` first so that no spare
 // descriptor is needed. Returns false, with errno set, if it cannot be opened.
@@ -25,31 +28,40 @@ static bool onto(int fd, const char *file, int flags)
 	return true;
 }
 
+// Reports that `file` cannot be opened for the reason e, and exits with status 1.
+[[noreturn]] static void refuse(const char *name, const char *file, int e)
+{
+	char what[96];
+	std::snprintf(what, sizeof what, "cannot open %s", file);
+	fail(name, what, e);
+}
+
 void rebind(const char *name)
 {
-	char in[64], out[64];
-	std::snprintf(in, sizeof in, "%s.in", name);
-	std::snprintf(out, sizeof out, "%s.out", name);
+	char input[64], output[64];
+	std::size_t n = std::min(std::strlen(name), sizeof input - 5);
+	std::memcpy(input, name, n);
+	std::memcpy(input + n, ".in", 4);
+	std::memcpy(output, name, n);
+	std::memcpy(output + n, ".out", 5);
 
-	// The standard streams have not been used yet, so they go on reading and
-	// writing descriptors 0 and 1, whatever files those now are.
-	if (!onto(0, in, O_RDONLY)) {
+	// Nothing has been read or written yet, so the reading and the writing
+	// go to descriptors 0 and 1, whatever files those now are.
+	struct stat st;
+	if (!onto(0, input, O_RDONLY)) {
 		int e = errno;
-		if (e != ENOENT && e != EACCES) {
-			// It is there but cannot be read: an empty input would be a
-			// wrong answer. The output is left as it was.
-			std::fprintf(stderr, "%s: cannot open %s: %s\n", name, in, std::strerror(e));
-			std::_Exit(1);
-		}
-		// Missing or refused: mark the stream as ended so that no read ever
-		// goes through it and every value stays 0.
-		std::cin.setstate(std::ios::eofbit | std::ios::failbit);
+		// It is there but cannot be read: an empty input would be a wrong
+		// answer. The output is left as it was.
+		if (e != ENOENT && e != EACCES)
+			refuse(name, input, e);
+		// Missing or refused: the input is ended before it begins, so every
+		// value stays 0.
+		in.ended = true;
+	} else if (fstat(0, &st) == 0 && S_ISDIR(st.st_mode)) {
+		refuse(name, input, EISDIR); // opens, but holds no input to read
 	}
 
 	// Opened whether or not the input was.
-	if (!onto(1, out, O_WRONLY | O_CREAT | O_TRUNC)) {
-		int e = errno;
-		std::fprintf(stderr, "%s: cannot open %s: %s\n", name, out, std::strerror(e));
-		std::_Exit(1);
-	}
+	if (!onto(1, output, O_WRONLY | O_CREAT | O_TRUNC))
+		refuse(name, output, errno);
 }

@@ -1,9 +1,9 @@
 // bridge: reads L, u and v from "bridge.in" and writes 100 - 2 L / (u + v),
 // or 0 when that is not positive, with two decimals to "bridge.out".
 #include <cstdio>
-#include <iostream>
 
 #include "binding.h"
+#include "in.h"
 #include "out.h"
 
 int L, u, v;
@@ -12,7 +12,9 @@ double ans;
 int main()
 {
 	rebind("bridge");
-	std::cin >> L >> u >> v;
+	scan("bridge", L);
+	scan("bridge", u);
+	scan("bridge", v);
 
 	// The sum in 64 bits, so that no pair of inputs wraps around.
 	long long sum = static_cast<long long>(u) + v;

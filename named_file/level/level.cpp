@@ -1,9 +1,8 @@
 // level: reads n from "level.in" and writes to "level.out" the n-th term of
 // 1, 2, 4, 7, 13, ... (each term the sum of the three before it), with no
 // line end. For n outside 1 to 51 there is no term and the file stays empty.
-#include <iostream>
-
 #include "binding.h"
+#include "in.h"
 #include "out.h"
 
 long long n;
@@ -12,7 +11,7 @@ long long f[51];
 int main()
 {
 	rebind("level");
-	std::cin >> n;
+	scan("level", n);
 
 	f[0] = 1;
 	f[1] = 2;

@@ -2,9 +2,9 @@
 // which a climber gaining x by day and losing y by night first reaches h, or
 // -1 if it never does.
 #include <cmath>
-#include <iostream>
 
 #include "binding.h"
+#include "in.h"
 #include "out.h"
 
 int h, x, y;
@@ -13,7 +13,9 @@ long long ans; // 64 bits: "2147483647 0 -1" needs 2147483648 days
 int main()
 {
 	rebind("snail");
-	std::cin >> h >> x >> y;
+	scan("snail", h);
+	scan("snail", x);
+	scan("snail", y);
 
 	if (x >= h)
 		ans = 1;
