@@ -319,6 +319,9 @@ TEST(Reader, NumbersAcrossReads)
 		{"sum3", "99999999999999999999 1 1", 10, "9223372036854775807\n"},
 		{"tiermul", "306783378", 5, "2147483646\n"},
 		{"tiermul", "  \n", 1, "0\n"},
+		{"sum3", "7 8 9", 1, "24\n"},
+		{"pairecho", "-5 6", 1, "-5\n6\n"},
+		{"pairecho", "12 34", 4, "12\n34\n"},
 	};
 	for (const auto &row : paused) {
 		Scratch s;
