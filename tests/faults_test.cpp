@@ -122,7 +122,9 @@ TEST_P(Files, InputThatCannotBeOpenedFails)
 #if !SANITIZED // the sanitizer runtime needs descriptors of its own
 TEST_P(Files, NoSpareDescriptor)
 {
+	expect_failure(go({"prlimit", "--nofile=1", "--"}), "cannot open " + name + ".out: Bad file descriptor");
 	spill(in, input);
+	expect_failure(go({"prlimit", "--nofile=1", "--"}), "cannot open " + name + ".out: Too many open files");
 	expect_answer(go({"prlimit", "--nofile=3", "--"}), answer);
 }
 #endif
@@ -168,6 +170,8 @@ TEST_P(Streams, FullOutputFails)
 		EXPECT_EQ(r.status, 1) << "from a small stack";
 		EXPECT_EQ(r.err, name + ": write error: No space left on device\n") << "from a small stack";
 	}
+	r = run(s, name, example(name), In::text, Out::full, 10, {"bash", "-c", "exec \"$0\" 2>/dev/full"});
+	EXPECT_EQ(r.status, 1) << "with no room for the report either";
 }
 
 TEST_P(Streams, ClosedOutputFails)
