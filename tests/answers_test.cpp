@@ -297,7 +297,7 @@ TEST(PairechoSkip, LongRunsLoseNothing)
 		for (const auto &[tail, expected] : tails) {
 			std::string junk;
 			for (std::size_t i = 0; i < length; i++)
-				junk += " x\t+\xff"[i % 5]; // far from the digits and "-" alike
+				junk += " x\t+\xff"[i % 5]; // none that a skip from a wrong base would stop at
 			EXPECT_EQ(solve("pairecho", junk + tail).answer, expected) << length << " bytes, then " << tail;
 			Scratch s;
 			std::string paused = "{ head -c " + std::to_string(length) + "; sleep 0.05; cat; } | \"$0\"";
