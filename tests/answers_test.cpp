@@ -242,6 +242,8 @@ const Case tiermul[] = {
 	{"tiermul", "largest", "2147483647", "15032385529\n"},
 	{"tiermul", "smallest", "-2147483648", "-21474836480\n"},
 	{"tiermul", "one_below_smallest", "-2147483649", "-21474836480\n"},
+	{"tiermul", "one_above_largest", "2147483648", "15032385529\n"},
+	{"tiermul", "letters", "abc", "0\n"},
 };
 INSTANTIATE_TEST_SUITE_P(tiermul, Answers, testing::ValuesIn(tiermul), label);
 
@@ -254,6 +256,8 @@ const Case sum3[] = {
 	{"sum3", "clamped_low", "-99999999999999999999 5 5", "-9223372036854775808\n"},
 	{"sum3", "one_below_smallest", "-9223372036854775809 5 5", "-9223372036854775808\n"},
 	{"sum3", "plus_signs", "+5 +6 -7", "4\n"},
+	{"sum3", "one_above_largest", "9223372036854775808 5 5", "9223372036854775807\n"},
+	{"sum3", "text_stores_zero", "5 x 7", "5\n"},
 	{"sum3", "slash_ends_number", "9/8 7", "9\n"},
 	{"sum3", "colon_ends_number", "9:8 7", "9\n"},
 	{"sum3", "partial_sum_beyond_64_bits", "9223372036854775807 1 -1", "9223372036854775807\n"},
