@@ -345,6 +345,7 @@ TEST(Reader, NumbersAcrossReads)
 	EXPECT_EQ(solve("sum3", pad + "123456789 -987654321 5").answer, "-864197527\n");
 	EXPECT_EQ(solve("ab", pad + "123456789\n-987654321").answer, "-121932631112635269\n");
 	EXPECT_EQ(solve("ab", std::string(70000, '\t')).answer, "0\n");
+	EXPECT_EQ(solve("pairecho", std::string("\0" "5\0" "6\0", 5)).answer, "5\n6\n") << "NUL bytes";
 }
 
 // The largest input lists 715827882 multiples (7.7 GB): only the end is kept.
