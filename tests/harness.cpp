@@ -100,7 +100,12 @@ Result run(const Scratch &s, const std::string &name, const std::string &input,
 	argv.push_back(const_cast<char *>(via.empty() ? name.c_str() : path.c_str()));
 	argv.push_back(nullptr);
 	pid_t pid;
-	int failed = posix_spawnp(&pid, via.empty() ? path.c_str() : via[0].c_str(), &acts, nullptr, argv.data(), environ);
+	// A group of its own, so that a hung run is killed whole, pipeline and all.
+	posix_spawnattr_t attr;
+	posix_spawnattr_init(&attr);
+	posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETPGROUP);
+	int failed = posix_spawnp(&pid, via.empty() ? path.c_str() : via[0].c_str(), &acts, &attr, argv.data(), environ);
+	posix_spawnattr_destroy(&attr);
 	posix_spawn_file_actions_destroy(&acts);
 	if (failed)
 		throw std::runtime_error("cannot start " + program.string() + ": " + std::strerror(failed));
@@ -111,7 +116,7 @@ Result run(const Scratch &s, const std::string &name, const std::string &input,
 	int status = 0;
 	while (waitpid(pid, &status, WNOHANG) == 0) {
 		if (std::chrono::steady_clock::now() > deadline) {
-			kill(pid, SIGKILL);
+			kill(-pid, SIGKILL);
 			waitpid(pid, &status, 0);
 			r.hung = true;
 			break;
