@@ -27,9 +27,10 @@ int readint()
 	int c = 0;
 	for (std::size_t k = 0; c != '-' && !digit(c); k++) {
 		while (k % 256 == 0 && in.got - in.at >= 256) {
+			const unsigned char *run = in.buf + in.at;
 			unsigned char low = 255;
-			for (std::size_t i = in.at; i < in.at + 256; i++)
-				low = std::min(low, static_cast<unsigned char>(in.buf[i] - '-'));
+			for (std::size_t i = 0; i < 256; i++)
+				low = std::min(low, static_cast<unsigned char>(run[i] - '-'));
 			if (low <= '9' - '-')
 				break;
 			in.at += 256;
