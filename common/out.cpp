@@ -10,37 +10,39 @@
 
 __extension__ typedef unsigned __int128 uwide;
 
+// Writes the n bytes at p to descriptor fd. Returns 0, or the error number
+// if they could not all be written.
+static int whole(int fd, const char *p, std::size_t n)
+{
+	while (n > 0) {
+		ssize_t w = write(fd, p, n);
+		if (w < 0 && errno == EINTR)
+			continue;
+		if (w <= 0)
+			return w < 0 ? errno : EIO;
+		p += w;
+		n -= static_cast<std::size_t>(w);
+	}
+	return 0;
+}
+
 void fail(const char *name, const char *what, int e)
 {
 	// The reason's text without translation: no locale data to load.
 	const char *why = strerrordesc_np(e);
 	char msg[256];
 	int n = std::snprintf(msg, sizeof msg, "%s: %s: %s\n", name, what, why ? why : "Unknown error");
-	n = std::min(n, static_cast<int>(sizeof msg) - 1); // cut short rather than overrun
-	for (const char *p = msg; n > 0;) {
-		ssize_t w = write(2, p, static_cast<std::size_t>(n));
-		if (w < 0 && errno == EINTR)
-			continue;
-		if (w <= 0)
-			break; // nowhere left to report it; the status still tells
-		p += w;
-		n -= static_cast<int>(w);
-	}
+	// Cut short rather than overrun; if even this cannot be written, the
+	// status still tells.
+	whole(2, msg, static_cast<std::size_t>(std::min(n, static_cast<int>(sizeof msg) - 1)));
 	// No stdio stream is ever used, so exit flushes nothing.
 	std::exit(1);
 }
 
 void put(const char *name, const char *p, std::size_t n)
 {
-	while (n > 0) {
-		ssize_t w = write(1, p, n);
-		if (w < 0 && errno == EINTR)
-			continue;
-		if (w <= 0)
-			fail(name, "write error", w < 0 ? errno : EIO);
-		p += w;
-		n -= static_cast<std::size_t>(w);
-	}
+	if (int e = whole(1, p, n))
+		fail(name, "write error", e);
 }
 
 void answer(const char *name, wide v, const char *end)
