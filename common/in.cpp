@@ -1,7 +1,7 @@
 #include "in.h"
 
-#include <cerrno>
-#include <climits>
+#include <errno.h>
+#include <limits.h>
 
 #include <unistd.h>
 
@@ -9,32 +9,32 @@
 
 Input in;
 
-int refill(const char *name)
+int refill()
 {
 	while (!in.ended) {
 		ssize_t r = read(0, in.buf, sizeof in.buf);
 		if (r > 0) {
 			in.at = 0;
-			in.got = static_cast<std::size_t>(r);
+			in.got = static_cast<size_t>(r);
 			return in.buf[0];
 		}
 		if (r == 0)
 			in.ended = true;
 		else if (errno != EINTR)
-			fail(name, "read error", errno);
+			fail("read error", errno);
 	}
 	return -1;
 }
 
 // The number at the front of the input, into v, whose type ranges from lo to hi.
-static void number(const char *name, long long &v, long long lo, long long hi)
+static void number(long long &v, long long lo, long long hi)
 {
 	if (in.failed)
 		return;
-	int c = peek(name);
+	int c = peek();
 	while (c == ' ' || (c >= '\t' && c <= '\r')) {
 		in.at++;
-		c = peek(name);
+		c = peek();
 	}
 	in.failed = true; // until the number is read whole
 	if (c == -1)
@@ -42,13 +42,13 @@ static void number(const char *name, long long &v, long long lo, long long hi)
 	bool negative = c == '-';
 	if (c == '-' || c == '+') {
 		in.at++;
-		c = peek(name);
+		c = peek();
 	}
 	// A negative magnitude may reach one more than hi.
 	unsigned long long limit = negative ? 0 - static_cast<unsigned long long>(lo) : static_cast<unsigned long long>(hi);
 	unsigned long long m = 0;
 	bool digits = false;
-	for (; c >= '0' && c <= '9'; c = peek(name)) {
+	for (; c >= '0' && c <= '9'; c = peek()) {
 		in.at++;
 		unsigned d = static_cast<unsigned>(c - '0');
 		if (m > (limit - d) / 10) {
@@ -66,11 +66,11 @@ static void number(const char *name, long long &v, long long lo, long long hi)
 	in.failed = false;
 }
 
-void scan(const char *name, int &v)
+void scan(int &v)
 {
 	long long w = v;
-	number(name, w, INT_MIN, INT_MAX);
+	number(w, INT_MIN, INT_MAX);
 	v = static_cast<int>(w);
 }
 
-void scan(const char *name, long long &v) { number(name, v, LLONG_MIN, LLONG_MAX); }
+void scan(long long &v) { number(v, LLONG_MIN, LLONG_MAX); }

@@ -1,10 +1,9 @@
 #include "out.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include <errno.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
 
 #include <unistd.h>
 
@@ -12,7 +11,7 @@ __extension__ typedef unsigned __int128 uwide;
 
 // Writes the n bytes at p to descriptor fd. Returns 0, or the error number
 // if they could not all be written.
-static int whole(int fd, const char *p, std::size_t n)
+static int whole(int fd, const char *p, size_t n)
 {
 	while (n > 0) {
 		ssize_t w = write(fd, p, n);
@@ -21,31 +20,30 @@ static int whole(int fd, const char *p, std::size_t n)
 		if (w <= 0)
 			return w < 0 ? errno : EIO;
 		p += w;
-		n -= static_cast<std::size_t>(w);
+		n -= static_cast<size_t>(w);
 	}
 	return 0;
 }
 
-void fail(const char *name, const char *what, int e)
+void fail(const char *what, int e)
 {
-	// The reason's text without translation: no locale data to load.
-	const char *why = strerrordesc_np(e);
+	// No locale is ever set, so the reason is the C library's own text.
 	char msg[256];
-	int n = std::snprintf(msg, sizeof msg, "%s: %s: %s\n", name, what, why ? why : "Unknown error");
+	int n = snprintf(msg, sizeof msg, "%s: %s: %s\n", progname, what, strerror(e));
 	// Cut short rather than overrun; if even this cannot be written, the
 	// status still tells.
-	whole(2, msg, static_cast<std::size_t>(std::min(n, static_cast<int>(sizeof msg) - 1)));
+	whole(2, msg, static_cast<size_t>(n < static_cast<int>(sizeof msg) ? n : static_cast<int>(sizeof msg) - 1));
 	// No stdio stream is ever used, so exit flushes nothing.
-	std::exit(1);
+	exit(1);
 }
 
-void put(const char *name, const char *p, std::size_t n)
+void put(const char *p, size_t n)
 {
 	if (int e = whole(1, p, n))
-		fail(name, "write error", e);
+		fail("write error", e);
 }
 
-void answer(const char *name, wide v, const char *end)
+void answer(wide v, const char *end)
 {
 	char buf[64];
 	char *p = buf + 40; // digits are built backwards from here; 39 at most plus a sign
@@ -67,7 +65,7 @@ void answer(const char *name, wide v, const char *end)
 	} while (top != 0);
 	if (v < 0)
 		*--p = '-';
-	std::size_t e = std::strlen(end);
-	std::memcpy(q, end, e);
-	put(name, p, static_cast<std::size_t>(q - p) + e);
+	size_t e = strlen(end);
+	memcpy(q, end, e);
+	put(p, static_cast<size_t>(q - p) + e);
 }

@@ -5,18 +5,22 @@
 // than an answer does.
 #pragma once
 
-#include <cstddef>
+#include <stddef.h>
+
+// The program's name, which its failure reports begin with. Each program
+// defines it once: const char progname[] = "NAME";
+extern const char progname[];
 
 // Wide enough for the exact product or sum of 64-bit values.
 __extension__ typedef __int128 wide;
 
 // Writes the n bytes at p to standard output. If they cannot all be written,
 // reports "NAME: write error: REASON" and exits with status 1.
-void put(const char *name, const char *p, std::size_t n);
+void put(const char *p, size_t n);
 
 // Writes v in decimal ("-" before negatives), then `end` (a few characters at most).
-void answer(const char *name, wide v, const char *end = "\n");
+void answer(wide v, const char *end = "\n");
 
-// Writes "NAME: WHAT: REASON" (REASON the text of error number e) and a
-// line feed on standard error, and exits with status 1.
-[[noreturn]] void fail(const char *name, const char *what, int e);
+// Writes "NAME: WHAT: REASON" (REASON the C library's text for error number
+// e) and a line feed on standard error, and exits with status 1.
+[[noreturn]] void fail(const char *what, int e);

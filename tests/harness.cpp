@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -129,6 +130,18 @@ Result run(const Scratch &s, const std::string &name, const std::string &input,
 	r.out = slurp(stdout_file);
 	r.err = slurp(stderr_file);
 	return r;
+}
+
+std::string reason(int e)
+{
+	std::string text;
+	if (FILE *p = popen((REASON " " + std::to_string(e)).c_str(), "r")) {
+		for (int c; (c = std::fgetc(p)) != EOF;)
+			text += static_cast<char>(c);
+		if (pclose(p) == 0 && text.ends_with('\n'))
+			return text.substr(0, text.size() - 1);
+	}
+	throw std::runtime_error("reason " + std::to_string(e) + " failed");
 }
 
 const Via setpriv = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};

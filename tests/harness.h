@@ -53,6 +53,10 @@ using Via = std::vector<std::string>;
 Result run(const Scratch &s, const std::string &name, const std::string &input,
            In in = In::text, Out out = Out::capture, int seconds = 10, const Via &via = {});
 
+// The programs' C library's text for error number e (musl's and glibc's
+// differ for some), as their failure reports give it.
+std::string reason(int e);
+
 // Why programs cannot be run without privileges here; empty when they can.
 std::string no_unprivileged_user();
 

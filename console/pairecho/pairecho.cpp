@@ -1,10 +1,11 @@
 // pairecho: picks two signed decimal numbers out of arbitrary text on
 // standard input and writes each on a line of its own.
-#include <algorithm>
-#include <cstddef>
+#include <stddef.h>
 
 #include "in.h"
 #include "out.h"
+
+const char progname[] = "pairecho";
 
 // Reads characters until a digit or a minus sign, then the number that starts
 // there. A minus sign not directly followed by a digit gives 0, as does the
@@ -14,7 +15,7 @@
 int readint()
 {
 	auto next = []() -> int { // the next character, or -1 at the end
-		int c = peek("pairecho");
+		int c = peek();
 		if (c != -1)
 			in.at++;
 		return c;
@@ -25,12 +26,13 @@ int readint()
 	// a minus sign are passed over at once: the smallest c - '-' over a run
 	// (a loop that vectorises) is small only for '-', '.', '/' and digits.
 	int c = 0;
-	for (std::size_t k = 0; c != '-' && !digit(c); k++) {
+	for (size_t k = 0; c != '-' && !digit(c); k++) {
 		while (k % 256 == 0 && in.got - in.at >= 256) {
 			const unsigned char *run = in.buf + in.at;
 			unsigned char low = 255;
-			for (std::size_t i = 0; i < 256; i++)
-				low = std::min(low, static_cast<unsigned char>(run[i] - '-'));
+			for (size_t i = 0; i < 256; i++)
+				if (unsigned char d = static_cast<unsigned char>(run[i] - '-'); d < low)
+					low = d;
 			if (low <= '9' - '-')
 				break;
 			in.at += 256;
@@ -47,15 +49,16 @@ int readint()
 	}
 	long long v = c - '0'; // held at 2147483648 once it gets there
 	while (digit(c = next()))
-		v = std::min(v * 10 + (c - '0'), 2147483648LL);
-	return static_cast<int>(negative ? -v : std::min(v, 2147483647LL));
+		if ((v = v * 10 + (c - '0')) > 2147483648LL)
+			v = 2147483648LL;
+	return static_cast<int>(negative ? -v : v > 2147483647LL ? 2147483647LL : v);
 }
 
 int main()
 {
 	int first = readint();
 	int second = readint();
-	answer("pairecho", first);
-	answer("pairecho", second);
+	answer(first);
+	answer(second);
 	return 0;
 }

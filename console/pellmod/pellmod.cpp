@@ -3,15 +3,16 @@
 // recursion. For n below 1 there is no term, and for n beyond what the stack
 // has room for (10000 at the most) the recursion would overflow it: both
 // write a line feed alone.
-#include <algorithm>
-#include <cstdint>
-#include <cstring>
+#include <stdint.h>
+#include <string.h>
 
 #include <sys/auxv.h>
 #include <sys/resource.h>
 
 #include "in.h"
 #include "out.h"
+
+const char progname[] = "pellmod";
 
 int n;
 
@@ -28,7 +29,7 @@ static int tryit(int k)
 
 int main()
 {
-	scan("pellmod", n);
+	scan(n);
 
 	// The recursion nests n levels deep. Each level takes 16 bytes of stack
 	// from g++ and 32 from clang, up to 48 under the sanitizers; allow three
@@ -46,16 +47,19 @@ int main()
 	rlimit r;
 	const char *file = reinterpret_cast<const char *>(getauxval(AT_EXECFN));
 	if (getrlimit(RLIMIT_STACK, &r) == 0 && r.rlim_cur != RLIM_INFINITY) {
-		auto here = reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));
-		std::uintptr_t top = file ? reinterpret_cast<std::uintptr_t>(file) + std::strlen(file) + 1 + sizeof(void *) : 0;
+		auto here = reinterpret_cast<uintptr_t>(__builtin_frame_address(0));
+		uintptr_t top = file ? reinterpret_cast<uintptr_t>(file) + strlen(file) + 1 + sizeof(void *) : 0;
 		long long used = top > here ? static_cast<long long>(top - here) : 16384; // 16 KiB if the top is unknown
-		long long limit = static_cast<long long>(std::min<rlim_t>(r.rlim_cur, 1 << 30) & ~rlim_t{4095});
-		room = std::min(room, (limit - used - 512) / level);
+		rlim_t cap = r.rlim_cur < (1 << 30) ? r.rlim_cur : (1 << 30);
+		long long limit = static_cast<long long>(cap & ~rlim_t{4095});
+		long long fits = (limit - used - 512) / level;
+		if (fits < room)
+			room = fits;
 	}
 
 	if (n < 1 || n > room)
-		put("pellmod", "\n", 1);
+		put("\n", 1);
 	else
-		answer("pellmod", tryit(n));
+		answer(tryit(n));
 	return 0;
 }

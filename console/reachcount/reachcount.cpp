@@ -3,17 +3,19 @@
 #include "in.h"
 #include "out.h"
 
+const char progname[] = "reachcount";
+
 int a[10], n, ans;
 
 int main()
 {
 	for (int &value : a)
-		scan("reachcount", value);
-	scan("reachcount", n);
+		scan(value);
+	scan(n);
 	long long limit = static_cast<long long>(n) + 30; // no overflow for any n
 	for (int value : a)
 		if (value <= limit)
 			ans++;
-	answer("reachcount", ans);
+	answer(ans);
 	return 0;
 }

@@ -2,13 +2,15 @@
 #include "in.h"
 #include "out.h"
 
+const char progname[] = "sum3";
+
 long long a, b, c;
 
 int main()
 {
-	scan("sum3", a);
-	scan("sum3", b);
-	scan("sum3", c);
-	answer("sum3", static_cast<wide>(a) + b + c);
+	scan(a);
+	scan(b);
+	scan(c);
+	answer(static_cast<wide>(a) + b + c);
 	return 0;
 }

@@ -1,14 +1,16 @@
 // threes: reads n and writes every positive multiple of three up to n, each
 // followed by a space, then a line feed.
-#include <cstring>
+#include <string.h>
 
 #include "in.h"
 #include "out.h"
 
+const char progname[] = "threes";
+
 int main()
 {
 	int n = 0; // stays 0 when the input holds no number
-	scan("threes", n);
+	scan(n);
 
 	// The line is built in a large block and written whenever the block fills.
 	static char buf[1 << 16];
@@ -49,8 +51,8 @@ int main()
 	while (left > 0) {
 		char *start = p;
 		for (int i = 0; i < ends.count[r]; i++) {
-			std::memcpy(p, pre, sizeof pre);
-			std::memcpy(p + len, ends.text[r] + 4 * i, 4);
+			memcpy(p, pre, sizeof pre);
+			memcpy(p + len, ends.text[r] + 4 * i, 4);
 			p += len + 3;
 		}
 		if (left <= ends.count[r]) { // the last hundred: keep the multiples up to n
@@ -59,7 +61,7 @@ int main()
 		}
 		left -= ends.count[r];
 		if (p > last) {
-			put("threes", buf, static_cast<std::size_t>(p - buf));
+			put(buf, static_cast<size_t>(p - buf));
 			p = buf;
 		}
 		// P + 1
@@ -69,13 +71,13 @@ int main()
 		if (i >= 0) {
 			pre[i]++;
 		} else { // every digit was a 9: one digit more
-			std::memmove(pre + 1, pre, static_cast<std::size_t>(len));
+			memmove(pre + 1, pre, static_cast<size_t>(len));
 			pre[0] = '1';
 			len++;
 		}
 		r = r == 2 ? 0 : r + 1;
 	}
 	*p++ = '\n';
-	put("threes", buf, static_cast<std::size_t>(p - buf));
+	put(buf, static_cast<size_t>(p - buf));
 	return 0;
 }

@@ -3,12 +3,14 @@
 #include "in.h"
 #include "out.h"
 
+const char progname[] = "tiermul";
+
 int n;
 
 int main()
 {
-	scan("tiermul", n);
+	scan(n);
 	int factor = n >= 100 ? 7 : n >= 50 ? 8 : 10;
-	answer("tiermul", static_cast<long long>(n) * factor); // 64 bits: never overflows
+	answer(static_cast<long long>(n) * factor); // 64 bits: never overflows
 	return 0;
 }

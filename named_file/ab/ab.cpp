@@ -3,13 +3,15 @@
 #include "in.h"
 #include "out.h"
 
+const char progname[] = "ab";
+
 long long a, b;
 
 int main()
 {
-	rebind("ab");
-	scan("ab", a);
-	scan("ab", b);
-	answer("ab", static_cast<wide>(a) * b);
+	rebind(progname);
+	scan(a);
+	scan(b);
+	answer(static_cast<wide>(a) * b);
 	return 0;
 }

@@ -1,9 +1,8 @@
 #include "binding.h"
 
-#include <algorithm>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <errno.h>
+#include <stdio.h>
+#include <string.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -29,21 +28,23 @@ static bool onto(int fd, const char *file, int flags)
 }
 
 // Reports that `file` cannot be opened for the reason e, and exits with status 1.
-[[noreturn]] static void refuse(const char *name, const char *file, int e)
+[[noreturn]] static void refuse(const char *file, int e)
 {
 	char what[96];
-	std::snprintf(what, sizeof what, "cannot open %s", file);
-	fail(name, what, e);
+	snprintf(what, sizeof what, "cannot open %s", file);
+	fail(what, e);
 }
 
 void rebind(const char *name)
 {
 	char input[64], output[64];
-	std::size_t n = std::min(std::strlen(name), sizeof input - 5);
-	std::memcpy(input, name, n);
-	std::memcpy(input + n, ".in", 4);
-	std::memcpy(output, name, n);
-	std::memcpy(output + n, ".out", 5);
+	size_t n = strlen(name);
+	if (n > sizeof input - 5)
+		n = sizeof input - 5;
+	memcpy(input, name, n);
+	memcpy(input + n, ".in", 4);
+	memcpy(output, name, n);
+	memcpy(output + n, ".out", 5);
 
 	// Nothing has been read or written yet, so the reading and the writing
 	// go to descriptors 0 and 1, whatever files those now are.
@@ -53,15 +54,15 @@ void rebind(const char *name)
 		// It is there but cannot be read: an empty input would be a wrong
 		// answer. The output is left as it was.
 		if (e != ENOENT && e != EACCES)
-			refuse(name, input, e);
+			refuse(input, e);
 		// Missing or refused: the input is ended before it begins, so every
 		// value stays 0.
 		in.ended = true;
 	} else if (fstat(0, &st) == 0 && S_ISDIR(st.st_mode)) {
-		refuse(name, input, EISDIR); // opens, but holds no input to read
+		refuse(input, EISDIR); // opens, but holds no input to read
 	}
 
 	// Opened whether or not the input was.
 	if (!onto(1, output, O_WRONLY | O_CREAT | O_TRUNC))
-		refuse(name, output, errno);
+		refuse(output, errno);
 }

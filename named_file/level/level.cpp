@@ -5,13 +5,15 @@
 #include "in.h"
 #include "out.h"
 
+const char progname[] = "level";
+
 long long n;
 long long f[51];
 
 int main()
 {
-	rebind("level");
-	scan("level", n);
+	rebind(progname);
+	scan(n);
 
 	f[0] = 1;
 	f[1] = 2;
@@ -20,6 +22,6 @@ int main()
 		for (long long i = 3; i < n; i++)
 			f[i] = f[i - 1] + f[i - 2] + f[i - 3];
 	if (n >= 1 && n <= 51)
-		answer("level", f[n - 1], "");
+		answer(f[n - 1], "");
 	return 0;
 }
