@@ -213,6 +213,7 @@ TEST(SmallStack, PellmodNeverOverflows)
 		{"--stack=131072", "10000", refuses},
 		{"--stack=67108864", "10000", runs}, // the whole bound, not one less
 		{"--stack=67108864", "10001", refuses},
+		{"--stack=13835058055282163712:unlimited", "10000", runs}, // a limit beyond long long's range
 	};
 	for (const auto &row : rows) {
 		Scratch s;
