@@ -311,7 +311,7 @@ TEST(PairechoSkip, LongRunsLoseNothing)
 				junk += " x\t+\xff"[i % 5]; // none that a skip from a wrong base would stop at
 			EXPECT_EQ(solve("pairecho", junk + tail).answer, expected) << length << " bytes, then " << tail;
 			Scratch s;
-			std::string paused = "{ head -c " + std::to_string(length) + "; sleep 0.05; cat; } | \"$0\"";
+			std::string paused = "{ head -c " + std::to_string(length) + "; sleep 0.05; cat; } | \"$0\" \"$@\"";
 			Result r = run(s, "pairecho", junk + tail, In::text, Out::capture, 10, {"bash", "-c", paused});
 			EXPECT_EQ(r.out, expected) << length << " bytes, a pause, then " << tail;
 		}
@@ -337,7 +337,7 @@ TEST(Reader, NumbersAcrossReads)
 	};
 	for (const auto &row : paused) {
 		Scratch s;
-		std::string cut = "{ head -c " + std::to_string(row.cut) + "; sleep 0.05; cat; } | \"$0\"";
+		std::string cut = "{ head -c " + std::to_string(row.cut) + "; sleep 0.05; cat; } | \"$0\" \"$@\"";
 		Result r = run(s, row.program, row.input, In::text, Out::capture, 10, {"bash", "-c", cut});
 		EXPECT_EQ(r.out, row.expected) << row.program << " <" << row.input << "> cut after " << row.cut;
 	}
@@ -351,7 +351,7 @@ TEST(Reader, NumbersAcrossReads)
 // The largest input lists 715827882 multiples (7.7 GB): only the end is kept.
 TEST(ThreesList, LargestInputEndsExactly)
 {
-	std::string command = "echo 2147483647 | " + (fs::path(PROGRAM_DIR) / "threes").string() +
+	std::string command = "echo 2147483647 | " EMULATOR " " + (fs::path(PROGRAM_DIR) / "threes").string() +
 	                      " | tail -c 34; echo \"status ${PIPESTATUS[1]}\"";
 	FILE *p = popen(("bash -c '" + command + "'").c_str(), "r");
 	ASSERT_NE(p, nullptr);

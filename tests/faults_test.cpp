@@ -14,8 +14,8 @@
 namespace {
 
 // The smallest stack every program answers from; the sanitizer runtime needs
-// more for itself.
-const char *const smallest_stack = SANITIZED ? "--stack=65536" : "--stack=16384";
+// more for itself, and so does an emulator, which runs on the same stack.
+const char *const smallest_stack = SANITIZED ? "--stack=65536" : *EMULATOR ? "--stack=32768" : "--stack=16384";
 
 std::string by_name(const testing::TestParamInfo<std::string> &info) { return info.param; }
 
@@ -171,7 +171,7 @@ TEST_P(Streams, FullOutputFails)
 		EXPECT_EQ(r.status, 1) << "from a small stack";
 		EXPECT_EQ(r.err, name + ": write error: No space left on device\n") << "from a small stack";
 	}
-	r = run(s, name, example(name), In::text, Out::full, 10, {"bash", "-c", "exec \"$0\" 2>/dev/full"});
+	r = run(s, name, example(name), In::text, Out::full, 10, {"bash", "-c", "exec \"$0\" \"$@\" 2>/dev/full"});
 	EXPECT_EQ(r.status, 1) << "with no room for the report either";
 }
 
@@ -213,7 +213,6 @@ TEST(SmallStack, PellmodNeverOverflows)
 		{"--stack=131072", "10000", refuses},
 		{"--stack=67108864", "10000", runs}, // the whole bound, not one less
 		{"--stack=67108864", "10001", refuses},
-		{"--stack=13835058055282163712:unlimited", "10000", runs}, // a limit beyond long long's range
 	};
 	for (const auto &row : rows) {
 		Scratch s;
@@ -222,6 +221,39 @@ TEST(SmallStack, PellmodNeverOverflows)
 		EXPECT_TRUE(row.expect == runs ? r.hung : row.expect == refuses ? refused : r.hung || refused)
 		        << row.limit << ", n = " << row.n << ": status " << r.status << ", stderr " << r.err;
 	}
+}
+
+// The allowance per level holds for the processor built: under each limit,
+// a search for the largest n pellmod accepts, in which every n accepted runs
+// on (the recursion goes all the way down at once, so an overflow would come
+// at once) and every other is refused. Where the stack begins moves from run
+// to run, and with it the largest n by a few.
+TEST(SmallStack, PellmodLargestAcceptedFits)
+{
+	for (const char *limit : {smallest_stack, "--stack=131072", "--stack=262144", "--stack=524288"}) {
+		Scratch s;
+		auto refused = [&](int n) {
+			Result r = run(s, "pellmod", std::to_string(n), In::text, Out::capture, 0.3, {"prlimit", limit, "--"});
+			EXPECT_TRUE(r.hung || (r.status == 0 && r.out == "\n" && r.err.empty()))
+			        << limit << ", n = " << n << ": status " << r.status << ", stderr " << r.err;
+			return !r.hung;
+		};
+		int lo = 60, hi = 10001; // lo is accepted (and runs for minutes), hi refused
+		ASSERT_FALSE(refused(lo)) << limit;
+		ASSERT_TRUE(refused(hi)) << limit;
+		while (hi - lo > 1) {
+			int mid = (lo + hi) / 2;
+			(refused(mid) ? hi : lo) = mid;
+		}
+	}
+}
+
+// An emulator starts no thread under this limit, so it runs natively alone.
+TEST(HugeStack, PellmodAllowsTheWholeBound)
+{
+	Scratch s;
+	Result r = run(s, "pellmod", "10000", In::text, Out::capture, 1, {"prlimit", "--stack=13835058055282163712:unlimited", "--"});
+	EXPECT_TRUE(r.hung) << "a limit beyond long long's range: status " << r.status << ", stderr " << r.err;
 }
 
 } // namespace

@@ -71,7 +71,7 @@ void spill(const fs::path &file, const std::string &bytes)
 }
 
 Result run(const Scratch &s, const std::string &name, const std::string &input,
-           In in, Out out, int seconds, const Via &via)
+           In in, Out out, double seconds, const Via &via)
 {
 	fs::path stdin_file = s.root / "stdin", stdout_file = s.root / "stdout",
 	         stderr_file = s.root / "stderr", program = s.bin / name;
@@ -94,25 +94,35 @@ Result run(const Scratch &s, const std::string &name, const std::string &input,
 		posix_spawn_file_actions_addopen(&acts, 1, stdout_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
 	posix_spawn_file_actions_addopen(&acts, 2, stderr_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
 	posix_spawn_file_actions_addchdir_np(&acts, work.c_str());
-	std::vector<char *> argv;
-	for (const std::string &arg : via)
-		argv.push_back(const_cast<char *>(arg.c_str()));
+	std::vector<std::string> args = via;
+	if (!s.emulator.empty()) {
+		args.push_back(s.emulator);
+		for (const std::string &arg : via)
+			if (arg.starts_with("--stack=")) {
+				// At most 1 GiB, more than any program here can use.
+				unsigned long long bytes = std::stoull(arg.substr(8));
+				args.insert(args.end(), {"-s", std::to_string(std::min(bytes, 1ULL << 30))});
+			}
+	}
 	std::string path = program.string();
-	argv.push_back(const_cast<char *>(via.empty() ? name.c_str() : path.c_str()));
+	args.push_back(args.empty() ? name : path);
+	std::vector<char *> argv;
+	for (std::string &arg : args)
+		argv.push_back(arg.data());
 	argv.push_back(nullptr);
 	pid_t pid;
 	// A group of its own, so that a hung run is killed whole, pipeline and all.
 	posix_spawnattr_t attr;
 	posix_spawnattr_init(&attr);
 	posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETPGROUP);
-	int failed = posix_spawnp(&pid, via.empty() ? path.c_str() : via[0].c_str(), &acts, &attr, argv.data(), environ);
+	int failed = posix_spawnp(&pid, args.size() == 1 ? path.c_str() : args[0].c_str(), &acts, &attr, argv.data(), environ);
 	posix_spawnattr_destroy(&attr);
 	posix_spawn_file_actions_destroy(&acts);
 	if (failed)
 		throw std::runtime_error("cannot start " + program.string() + ": " + std::strerror(failed));
 
 	Result r;
-	auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+	auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
 	auto pause = std::chrono::microseconds(20);
 	int status = 0;
 	while (waitpid(pid, &status, WNOHANG) == 0) {
@@ -135,7 +145,7 @@ Result run(const Scratch &s, const std::string &name, const std::string &input,
 std::string reason(int e)
 {
 	std::string text;
-	if (FILE *p = popen((REASON " " + std::to_string(e)).c_str(), "r")) {
+	if (FILE *p = popen((EMULATOR " " REASON " " + std::to_string(e)).c_str(), "r")) {
 		for (int c; (c = std::fgetc(p)) != EOF;)
 			text += static_cast<char>(c);
 		if (pclose(p) == 0 && text.ends_with('\n'))
@@ -153,6 +163,7 @@ std::string no_unprivileged_user()
 	static std::string why = [] {
 		Scratch s;
 		s.bin = "/bin";
+		s.emulator.clear();
 		Result r = run(s, "true", "", In::text, Out::capture, 10, setpriv);
 		return r.status == 0 ? "" : "running as root, and setpriv cannot take uid 65534: " + r.err;
 	}();

@@ -23,7 +23,8 @@ struct Result {
 // Programs run in work(); their captured streams are kept beside it.
 struct Scratch {
 	fs::path root;
-	fs::path bin = PROGRAM_DIR; // where the programs are started from
+	fs::path bin = PROGRAM_DIR;        // where the programs are started from
+	std::string emulator = EMULATOR;   // what starts them, where they are for another processor
 	Scratch();
 	~Scratch();
 	Scratch(const Scratch &) = delete;
@@ -49,9 +50,11 @@ void spill(const fs::path &file, const std::string &bytes);
 using Via = std::vector<std::string>;
 
 // Starts program `name` in s.work() with `input` as its standard input and
-// waits for it, killing it after `seconds`.
+// waits for it, killing it after `seconds`. Through an emulator, a stack
+// limit that `via` sets with prlimit is given to the emulator as the size
+// of the program's stack, which would otherwise be 8 MiB whatever the limit.
 Result run(const Scratch &s, const std::string &name, const std::string &input,
-           In in = In::text, Out out = Out::capture, int seconds = 10, const Via &via = {});
+           In in = In::text, Out out = Out::capture, double seconds = 10, const Via &via = {});
 
 // The programs' C library's text for error number e (musl's and glibc's
 // differ for some), as their failure reports give it.

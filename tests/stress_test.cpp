@@ -176,7 +176,7 @@ TEST_P(Stress, HostileInput)
 		    (!shape.pattern || std::regex_match(a.answer, pattern)) && within(a.answer, shape.lo, shape.hi) &&
 		    (!shape.expected || a.answer == shape.expected(input)))
 			continue;
-		std::string program = std::string(PROGRAM_DIR) + "/" + name;
+		std::string program = std::string(EMULATOR " " PROGRAM_DIR "/") + name;
 		FAIL() << "seed " << seed << ", input " << i << ": status " << a.r.status << (a.r.hung ? " (hung)" : "")
 		       << ", files '" << a.files << "', stderr '" << a.r.err << "', answer '" << escaped(a.answer) << "'\n"
 		       << "replay: printf '" << escaped(input) << "' | "
