@@ -23,7 +23,8 @@ function(cross_tree processor)
   endif()
   if(missing)
     list(JOIN missing " " packages)
-    set(CROSS_MISSING "no ${processor} tools: install ${packages} (Debian, after dpkg --add-architecture ${debian})" PARENT_SCOPE)
+    # Indented, so that CMake prints it as one line.
+    set(CROSS_MISSING " no ${processor} tools: install ${packages} (Debian)" PARENT_SCOPE)
     return()
   endif()
 
