@@ -1,9 +1,11 @@
-// starts N PROGRAM[:INPUT]...: starts every program N times, start by start
-// interleaved (one of each in turn), in the current folder, with standard
-// input from INPUT (/dev/null when none is given) and standard output to
-// /dev/null. Prints, per program, the median wall time of a start (from
-// posix_spawn to the return of wait4), its ratio to the first program's, and
-// the minor page faults of a start (from wait4).
+// starts N [--floor=US] PROGRAM[:INPUT[:GONE]]...: starts every program N
+// times, start by start interleaved (one of each in turn), in the current
+// folder, with standard input from INPUT (/dev/null when none is given) and
+// standard output to /dev/null; the file GONE, where given, is removed
+// before each start of its program, outside the timing. Prints, per
+// program, the median wall time of a start (from posix_spawn to the return
+// of wait4), its ratio to US or else to the first program's, and the minor
+// page faults of a start (from wait4).
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -16,6 +18,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <time.h>
+#include <unistd.h>
 
 extern char **environ;
 
@@ -24,19 +27,31 @@ int main(int argc, char **argv)
 	if (argc < 3)
 		return 2;
 	int n = std::atoi(argv[1]);
+	double floor = 0;
+	int first = 2;
+	if (std::strncmp(argv[2], "--floor=", 8) == 0)
+		floor = std::atof(argv[first++] + 8);
 	struct Program {
-		std::string path, input;
+		std::string path, input = "/dev/null", gone;
 		std::vector<double> us;
 		long faults = 0;
 	};
 	std::vector<Program> list;
-	for (int i = 2; i < argc; i++) {
+	for (int i = first; i < argc; i++) {
+		Program p;
 		std::string arg = argv[i];
-		std::size_t colon = arg.find(':');
-		list.push_back({arg.substr(0, colon), colon == std::string::npos ? "/dev/null" : arg.substr(colon + 1), {}});
+		std::size_t colon = arg.find(':'), second = arg.find(':', colon + 1);
+		p.path = arg.substr(0, colon);
+		if (colon != std::string::npos)
+			p.input = arg.substr(colon + 1, second - colon - 1);
+		if (second != std::string::npos)
+			p.gone = arg.substr(second + 1);
+		list.push_back(p);
 	}
 	for (int round = 0; round < n; round++)
 		for (Program &p : list) {
+			if (!p.gone.empty())
+				unlink(p.gone.c_str());
 			posix_spawn_file_actions_t acts;
 			posix_spawn_file_actions_init(&acts);
 			posix_spawn_file_actions_addopen(&acts, 0, p.input.c_str(), O_RDONLY, 0);
@@ -60,7 +75,6 @@ int main(int argc, char **argv)
 			p.us.push_back((t1.tv_sec - t0.tv_sec) * 1e6 + (t1.tv_nsec - t0.tv_nsec) / 1e3);
 			p.faults += ru.ru_minflt;
 		}
-	double floor = 0;
 	for (Program &p : list) {
 		std::sort(p.us.begin(), p.us.end());
 		double median = n % 2 ? p.us[n / 2] : (p.us[n / 2 - 1] + p.us[n / 2]) / 2;

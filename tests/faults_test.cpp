@@ -81,7 +81,9 @@ TEST_P(Files, InputDirectoryFails)
 TEST_P(Files, ReadErrorFails)
 {
 	fs::create_symlink("/proc/self/mem", in); // opens, but reading address 0 fails
+	spill(out, "old\n");
 	expect_failure(go(), "read error: " + reason(EIO));
+	EXPECT_EQ(slurp(out), "") << "the output was opened before the read, so it is left empty";
 }
 
 TEST_P(Files, InputThroughSymbolicLink)
