@@ -1,11 +1,12 @@
 # Trees that build the programs for another 64-bit processor, with Debian's
 # cross compiler and musl for that processor, next to this machine's tree.
 
-# cross_tree(PROCESSOR): configures ${CMAKE_BINARY_DIR}/PROCESSOR, a tree of
+# cross_tree(PROCESSOR [PACKAGE...]): configures ${CMAKE_BINARY_DIR}/PROCESSOR, a tree of
 # the programs alone for PROCESSOR (aarch64, s390x), and adds the target
 # programs-PROCESSOR, which builds them (and `reason`) and installs them
 # stripped into PROCESSOR/stage. Where the tools are missing it configures
-# nothing and sets CROSS_MISSING to a line that names the Debian packages.
+# nothing and sets CROSS_MISSING to a line that names the Debian packages,
+# those given (found missing by the caller) first.
 function(cross_tree processor)
   set(CROSS_MISSING "" PARENT_SCOPE)
   set(debian ${processor})
@@ -14,7 +15,7 @@ function(cross_tree processor)
   endif()
   find_program(CROSS_CXX_${processor} ${processor}-linux-gnu-g++)
   find_file(CROSS_MUSL_${processor} musl-gcc.specs PATHS /usr/lib/${processor}-linux-musl NO_DEFAULT_PATH)
-  set(missing)
+  set(missing ${ARGN})
   if(NOT CROSS_CXX_${processor})
     list(APPEND missing g++-${processor}-linux-gnu)
   endif()
