@@ -1,27 +1,26 @@
-# Release tarballs, one a processor: solvers-VERSION-linux-PROCESSOR.tar.gz,
-# each the install component of that processor (its stripped programs, their
-# pages, the README and the licence), and SHA256SUMS beside them.
-set(CPACK_PACKAGE_NAME solvers)
-set(CPACK_PACKAGE_VENDOR "The solvers maintainers")
-set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
-set(CPACK_GENERATOR TGZ)
-set(CPACK_ARCHIVE_COMPONENT_INSTALL ON)
-set(CPACK_COMPONENTS_ALL ${PROCESSORS})
+# Release tarballs, one a processor, written by cmake/tarballs into this
+# tree: solvers-VERSION-linux-PROCESSOR.tar.gz, each holding one folder of
+# that name with the processor's stripped programs in bin/, their pages in
+# share/man/man1/ and README.md and LICENSE in share/doc/solvers/, and
+# SHA256SUMS beside them. The same commit gives the same bytes.
+set(release solvers-${PROJECT_VERSION}-linux)
+add_custom_target(tarballs ALL
+  COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/tarballs ${CMAKE_BINARY_DIR} ${PROJECT_SOURCE_DIR} ${release} ${PROCESSORS}
+  COMMENT "Writing the release tarballs"
+  VERBATIM)
+add_dependencies(tarballs ${NAMES})
 foreach(processor IN LISTS PROCESSORS)
-  string(TOUPPER ${processor} upper)
-  set(CPACK_ARCHIVE_${upper}_FILE_NAME solvers-${PROJECT_VERSION}-linux-${processor})
+  if(TARGET programs-${processor})
+    add_dependencies(tarballs programs-${processor})
+  endif()
 endforeach()
-# Strips what is built here; the other processors' programs come stripped
-# by their own tools.
-set(CPACK_STRIP_FILES ON)
-set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/sums.cmake)
-include(CPack)
 
-# The tarballs as a user gets them: checksums, contents, the programs run
-# from wherever the native one is unpacked, and each processor's programs
-# built for it.
+# The tarballs as a user gets them: checksums, contents, owners, modes and
+# times of the entries, the programs run from wherever the native one is
+# unpacked, each processor's programs built and hardened for it, and
+# unpacking into a prefix that is already there.
 enable_testing()
 list(JOIN PROCESSORS " " processors)
 add_test(NAME package/tarballs
-  COMMAND bash ${PROJECT_SOURCE_DIR}/tests/tarballs ${CMAKE_BINARY_DIR} solvers-${PROJECT_VERSION}-linux
-    ${PROJECT_SOURCE_DIR}/examples "${processors}" ${PROGRAMS})
+  COMMAND bash ${PROJECT_SOURCE_DIR}/tests/tarballs ${CMAKE_BINARY_DIR} ${release}
+    ${PROJECT_SOURCE_DIR} "${processors}" ${PROGRAMS})
