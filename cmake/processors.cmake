@@ -1,7 +1,7 @@
 # The table of processors, cmake/processors: ALL_PROCESSORS lists their
 # CMake names, and processor(NAME) sets, for NAME's row, PROCESSOR_DEBIAN,
 # PROCESSOR_TRIPLET, PROCESSOR_QEMU, PROCESSOR_MUSL, PROCESSOR_ELF,
-# PROCESSOR_LEVEL, PROCESSOR_FLAGS (a list) and PROCESSOR_MUSL_DIR, where
+# PROCESSOR_FLAGS (a list) and PROCESSOR_MUSL_DIR, where
 # Debian puts its musl; PROCESSOR_FOUND is false for a
 # processor not in the table.
 file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/processors PROCESSOR_ROWS REGEX "^[^#]")
@@ -15,10 +15,10 @@ function(processor name)
   set(PROCESSOR_FOUND FALSE PARENT_SCOPE)
   foreach(row IN LISTS PROCESSOR_ROWS)
     string(REGEX REPLACE "[ \t]+" ";" fields "${row}")
-    list(POP_FRONT fields cmake debian triplet qemu musl elf level)
+    list(POP_FRONT fields cmake debian triplet qemu musl elf)
     if(cmake STREQUAL name)
       list(REMOVE_ITEM fields -)
-      foreach(field DEBIAN TRIPLET QEMU MUSL ELF LEVEL)
+      foreach(field DEBIAN TRIPLET QEMU MUSL ELF)
         string(TOLOWER ${field} lower)
         set(PROCESSOR_${field} ${${lower}} PARENT_SCOPE)
       endforeach()
