@@ -2,7 +2,7 @@
 # CMake names, and processor(NAME) sets, for NAME's row, PROCESSOR_DEBIAN,
 # PROCESSOR_TRIPLET, PROCESSOR_QEMU, PROCESSOR_MUSL, PROCESSOR_ELF,
 # PROCESSOR_FLAGS (a list) and PROCESSOR_MUSL_DIR, where
-# Debian puts its musl; PROCESSOR_FOUND is false for a
+# Debian puts its musl (- where it is built here); PROCESSOR_FOUND is false for a
 # processor not in the table.
 file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/processors PROCESSOR_ROWS REGEX "^[^#]")
 set(ALL_PROCESSORS)
@@ -15,7 +15,7 @@ function(processor name)
   set(PROCESSOR_FOUND FALSE PARENT_SCOPE)
   foreach(row IN LISTS PROCESSOR_ROWS)
     string(REGEX REPLACE "[ \t]+" ";" fields "${row}")
-    list(POP_FRONT fields cmake debian triplet qemu musl elf)
+    list(POP_FRONT fields cmake debian triplet qemu musl musl_dir elf)
     if(cmake STREQUAL name)
       list(REMOVE_ITEM fields -)
       foreach(field DEBIAN TRIPLET QEMU MUSL ELF)
@@ -23,7 +23,6 @@ function(processor name)
         set(PROCESSOR_${field} ${${lower}} PARENT_SCOPE)
       endforeach()
       set(PROCESSOR_FLAGS ${fields} PARENT_SCOPE)
-      string(REPLACE "-gnu" "-musl" musl_dir /usr/lib/${triplet})
       set(PROCESSOR_MUSL_DIR ${musl_dir} PARENT_SCOPE)
       set(PROCESSOR_FOUND TRUE PARENT_SCOPE)
       return()

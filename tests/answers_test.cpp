@@ -37,6 +37,7 @@ const Case bridge[] = {
 	{"bridge", "decimal_half_lies_above", "1 0 400", "100.00\n"},
 	{"bridge", "exactly_zero_not_negative", "500 4 6", "0.00\n"},
 	{"bridge", "negative_is_zero", "1000 4 6", "0.00\n"},
+	{"bridge", "half_below_zero_is_zero", "201 2 2", "0.00\n"},
 	{"bridge", "half_above_zero", "199 2 2", "0.50\n"},
 	{"bridge", "one_above_zero", "99 1 1", "1.00\n"},
 	{"bridge", "zeros", "0 0 0", "0.00\n"},
