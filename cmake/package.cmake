@@ -1,12 +1,16 @@
-# Release tarballs, one a processor, written by cmake/tarballs into this
-# tree: solvers-VERSION-linux-PROCESSOR.tar.gz, each holding one folder of
+# The release, written by cmake/tarballs into this tree: for each processor
+# a tarball, solvers-VERSION-linux-PROCESSOR.tar.gz, holding one folder of
 # that name with the processor's stripped programs in bin/, their pages in
-# share/man/man1/ and README.md and LICENSE in share/doc/solvers/, and
-# SHA256SUMS beside them. The same commit gives the same bytes.
+# share/man/man1/ and in share/doc/solvers/ README.md, LICENSE, the notices
+# of what is linked in and the bill of materials; that bill beside it; a
+# .deb and an .rpm of the same files (cmake/packaging); then the build
+# record and SHA256SUMS over all of them. The same commit gives the same
+# bytes.
 set(release solvers-${PROJECT_VERSION}-linux)
 # What writing and checking the release takes besides the build's own tools,
 # each with the Debian package that has it (./setup installs them all).
-foreach(need "/usr/bin/python3;python3" "/usr/bin/dpkg-query;dpkg")
+foreach(need "/usr/bin/python3;python3" "/usr/bin/dpkg-query;dpkg" "/usr/bin/dpkg-deb;dpkg"
+    "/usr/bin/rpmbuild;rpm" "/usr/bin/rpmlint;rpmlint" "/usr/bin/lintian;lintian")
   list(GET need 0 file)
   list(GET need 1 package)
   if(NOT EXISTS ${file})
@@ -33,3 +37,10 @@ list(JOIN PROCESSORS " " processors)
 add_test(NAME package/tarballs
   COMMAND bash ${PROJECT_SOURCE_DIR}/tests/tarballs ${CMAKE_BINARY_DIR} ${release}
     ${PROJECT_SOURCE_DIR} "${processors}" ${PROGRAMS})
+
+# The .deb and .rpm of every processor: what they declare, the tarball's
+# programs in them, lintian and rpmlint, and this machine's installed into
+# scratch roots with dpkg and rpm, run and removed.
+add_test(NAME package/packages
+  COMMAND bash ${PROJECT_SOURCE_DIR}/tests/packages ${CMAKE_BINARY_DIR} ${PROJECT_SOURCE_DIR} ${PROJECT_VERSION}
+    "${processors}" ${PROGRAMS})

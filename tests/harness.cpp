@@ -142,16 +142,16 @@ Result run(const Scratch &s, const std::string &name, const std::string &input,
 	return r;
 }
 
-std::string reason(int e)
+std::string reason(const char *name)
 {
 	std::string text;
-	if (FILE *p = popen((EMULATOR " " REASON " " + std::to_string(e)).c_str(), "r")) {
+	if (FILE *p = popen((EMULATOR " " REASON " " + std::string(name)).c_str(), "r")) {
 		for (int c; (c = std::fgetc(p)) != EOF;)
 			text += static_cast<char>(c);
 		if (pclose(p) == 0 && text.ends_with('\n'))
 			return text.substr(0, text.size() - 1);
 	}
-	throw std::runtime_error("reason " + std::to_string(e) + " failed");
+	throw std::runtime_error(std::string("reason ") + name + " failed");
 }
 
 const Via setpriv = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};

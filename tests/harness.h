@@ -56,9 +56,9 @@ using Via = std::vector<std::string>;
 Result run(const Scratch &s, const std::string &name, const std::string &input,
            In in = In::text, Out out = Out::capture, double seconds = 10, const Via &via = {});
 
-// The programs' C library's text for error number e (musl's and glibc's
-// differ for some), as their failure reports give it.
-std::string reason(int e);
+// The programs' C library's text for the error named `name` ("ELOOP"; musl's
+// and glibc's texts differ for some), as their failure reports give it.
+std::string reason(const char *name);
 
 // Why programs cannot be run without privileges here; empty when they can.
 std::string no_unprivileged_user();
