@@ -62,8 +62,11 @@ function(cross_tree name)
   if(failed)
     message(FATAL_ERROR "configuring the ${name} programs failed:\n${log}")
   endif()
+  # The tree is built by a make of its own, which must not take the outer
+  # make's job server for one it was handed (make would warn, and run one
+  # job anyway).
   add_custom_target(programs-${name} ALL
-    COMMAND ${CMAKE_COMMAND} --build ${tree} --target all reason
+    COMMAND ${CMAKE_COMMAND} -E env --unset=MAKEFLAGS ${CMAKE_COMMAND} --build ${tree} --target all reason
     COMMAND ${CMAKE_COMMAND} --install ${tree} --prefix ${tree}/stage --strip
     COMMENT "Building the programs for ${name}"
     USES_TERMINAL VERBATIM)

@@ -9,14 +9,27 @@
 set(release solvers-${PROJECT_VERSION}-linux)
 # What writing and checking the release takes besides the build's own tools,
 # each with the Debian package that has it (./setup installs them all).
+# All that is missing is named at once, in one line.
+set(missing)
 foreach(need "/usr/bin/python3;python3" "/usr/bin/dpkg-query;dpkg" "/usr/bin/dpkg-deb;dpkg"
     "/usr/bin/rpmbuild;rpm" "/usr/bin/rpmlint;rpmlint" "/usr/bin/lintian;lintian")
   list(GET need 0 file)
   list(GET need 1 package)
   if(NOT EXISTS ${file})
-    message(FATAL_ERROR "no ${file}: install ${package} (Debian; ./setup does)")
+    list(APPEND missing ${package})
   endif()
 endforeach()
+if(EXISTS /usr/bin/python3)
+  execute_process(COMMAND /usr/bin/python3 -c "import jsonschema" RESULT_VARIABLE no_jsonschema OUTPUT_QUIET ERROR_QUIET)
+  if(no_jsonschema)
+    list(APPEND missing python3-jsonschema)
+  endif()
+endif()
+if(missing)
+  list(REMOVE_DUPLICATES missing)
+  list(JOIN missing " " missing)
+  message(FATAL_ERROR " the release needs more: install ${missing} (Debian; ./setup does)")
+endif()
 add_custom_target(tarballs ALL
   COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/tarballs ${CMAKE_BINARY_DIR} ${PROJECT_SOURCE_DIR} ${release} ${CMAKE_CXX_COMPILER} ${PROCESSORS}
   COMMENT "Writing the release tarballs"

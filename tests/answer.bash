@@ -1,14 +1,15 @@
-# Sourced by the release tests. answer BIN FOLDER/NAME: what the program
-# BIN/NAME writes on its example input, examples/NAME.in ($examples), run
-# in a fresh folder under $work: a named-file program's NAME.out, a
-# console program's standard output.
+# Sourced by the release tests. answer BIN FOLDER/NAME [EMULATOR]: what
+# the program BIN/NAME writes on its example input, examples/NAME.in
+# ($examples), run in a fresh folder under $work (through EMULATOR, a
+# qemu-user, for another processor's program): a named-file program's
+# NAME.out, a console program's standard output.
 answer() {
-	local name=${2##*/}
+	local name=${2##*/} run=(${3-})
 	rm -rf "$work/run" && mkdir "$work/run"
 	if [[ $2 == named_file/* ]]; then
 		cp "$examples/$name.in" "$work/run/"
-		(cd "$work/run" && "$1/$name" </dev/null && cat "$name.out")
+		(cd "$work/run" && "${run[@]}" "$1/$name" </dev/null && cat "$name.out")
 	else
-		(cd "$work/run" && "$1/$name" <"$examples/$name.in")
+		(cd "$work/run" && "${run[@]}" "$1/$name" <"$examples/$name.in")
 	fi
 }
