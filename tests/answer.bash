@@ -1,8 +1,10 @@
-# Sourced by the release tests. answer BIN FOLDER/NAME [EMULATOR]: what
-# the program BIN/NAME writes on its example input, examples/NAME.in
-# ($examples), run in a fresh folder under $work (through EMULATOR, a
-# qemu-user, for another processor's program): a named-file program's
-# NAME.out, a console program's standard output.
+# Sourced by the release tests.
+#
+# answer BIN FOLDER/NAME [EMULATOR]: what the program BIN/NAME writes on
+# its example input, examples/NAME.in ($examples), run in a fresh folder
+# under $work (through EMULATOR, a qemu-user, for another processor's
+# program): a named-file program's NAME.out, a console program's standard
+# output.
 answer() {
 	local name=${2##*/} run=(${3-})
 	rm -rf "$work/run" && mkdir "$work/run"
@@ -13,3 +15,8 @@ answer() {
 		(cd "$work/run" && "${run[@]}" "$1/$name" <"$examples/$name.in")
 	fi
 }
+
+# elf FILE: its ELF class, byte order and machine (two bytes), as bytes 4,
+# 5, 18 and 19 of its header, in the form of the table's elf column
+# (commas as spaces).
+elf() { echo "$(od -An -tu1 -j4 -N2 "$1" | xargs) $(od -An -tu1 -j18 -N2 "$1" | xargs)"; }
