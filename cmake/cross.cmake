@@ -32,7 +32,7 @@ function(cross_tree name)
     execute_process(COMMAND apt-get source --print-uris musl
       RESULT_VARIABLE no_source OUTPUT_QUIET ERROR_QUIET)
     if(no_source)
-      set(sources ", and add deb-src to APT's sources (./setup does both)")
+      set(sources ", and add deb-src to APT's sources")
     endif()
   else()
     find_file(CROSS_MUSL_${name} musl-gcc.specs PATHS ${PROCESSOR_MUSL_DIR} NO_DEFAULT_PATH)
@@ -44,7 +44,7 @@ function(cross_tree name)
   if(missing OR sources)
     list(JOIN missing " " packages)
     # Indented, so that CMake prints it as one line.
-    set(CROSS_MISSING " no ${name} tools: install ${packages} (Debian)${sources}" PARENT_SCOPE)
+    set(CROSS_MISSING " no ${name} tools: install ${packages} (Debian)${sources}; ./setup --cross does" PARENT_SCOPE)
     return()
   endif()
 

@@ -8,7 +8,7 @@
 # bytes.
 set(release solvers-${PROJECT_VERSION}-linux)
 # What writing and checking the release takes besides the build's own tools,
-# each with the Debian package that has it (./setup installs them all).
+# each with the Debian package that has it (./setup --release installs them all).
 # All that is missing is named at once, in one line.
 set(missing)
 foreach(need "/usr/bin/python3;python3" "/usr/bin/dpkg-query;dpkg" "/usr/bin/dpkg-deb;dpkg"
@@ -28,7 +28,7 @@ endif()
 if(missing)
   list(REMOVE_DUPLICATES missing)
   list(JOIN missing " " missing)
-  message(FATAL_ERROR " the release needs more: install ${missing} (Debian; ./setup does)")
+  message(FATAL_ERROR " the release needs more: install ${missing} (Debian; ./setup --release installs them)")
 endif()
 add_custom_target(tarballs ALL
   COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/tarballs ${CMAKE_BINARY_DIR} ${PROJECT_SOURCE_DIR} ${release} ${CMAKE_CXX_COMPILER} ${PROCESSORS}
