@@ -14,13 +14,22 @@
 
 #include "out.h"
 
+// The headers of the ELF class of the build.
+#if __SIZEOF_POINTER__ == 8
+typedef Elf64_Ehdr Ehdr;
+typedef Elf64_Phdr Phdr;
+#else
+typedef Elf32_Ehdr Ehdr;
+typedef Elf32_Phdr Phdr;
+#endif
+
 // The program's own ELF header, where the linker placed it in memory.
-extern "C" const Elf64_Ehdr __ehdr_start;
+extern "C" const Ehdr __ehdr_start;
 
 [[gnu::constructor(101)]] static void seal()
 {
 	auto base = reinterpret_cast<uintptr_t>(&__ehdr_start); // the header's address is 0 in the file
-	auto *ph = reinterpret_cast<const Elf64_Phdr *>(base + __ehdr_start.e_phoff);
+	auto *ph = reinterpret_cast<const Phdr *>(base + __ehdr_start.e_phoff);
 	uintptr_t page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
 	for (int i = 0; i < __ehdr_start.e_phnum; i++)
 		if (ph[i].p_type == PT_GNU_RELRO) {

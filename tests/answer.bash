@@ -1,4 +1,5 @@
-# Sourced by the release tests.
+# Sourced by the release tests, which set $work and $examples.
+# shellcheck shell=bash disable=SC2154 # $work and $examples are the caller's
 #
 # answer BIN FOLDER/NAME [EMULATOR]: what the program BIN/NAME writes on
 # its example input, examples/NAME.in ($examples), run in a fresh folder
@@ -6,7 +7,8 @@
 # program): a named-file program's NAME.out, a console program's standard
 # output.
 answer() {
-	local name=${2##*/} run=(${3-})
+	local name=${2##*/} run
+	read -ra run <<<"${3-}"
 	rm -rf "$work/run" && mkdir "$work/run"
 	if [[ $2 == named_file/* ]]; then
 		cp "$examples/$name.in" "$work/run/"

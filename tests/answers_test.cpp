@@ -111,6 +111,8 @@ const Case ab[] = {
 	{"ab", "smallest_by_largest", "-9223372036854775808 9223372036854775807",
 	 "-85070591730234615856620279821087277056\n"},
 	{"ab", "no_input_file", nullptr, "0\n"},
+	{"ab", "block_of_zeros", "10000000000 1000000000", "10000000000000000000\n"},
+	{"ab", "zeros_at_front_of_block", "-10000000000 1000000001", "-10000000010000000000\n"},
 	{"ab", "clamped_then_rest_zero", "99999999999999999999 2", "0\n"},
 };
 INSTANTIATE_TEST_SUITE_P(ab, Answers, testing::ValuesIn(ab), label);
@@ -262,6 +264,8 @@ const Case sum3[] = {
 	{"sum3", "slash_ends_number", "9/8 7", "9\n"},
 	{"sum3", "colon_ends_number", "9:8 7", "9\n"},
 	{"sum3", "partial_sum_beyond_64_bits", "9223372036854775807 1 -1", "9223372036854775807\n"},
+	{"sum3", "block_of_zeros", "9223372036854775807 776627963145224193 0", "10000000000000000000\n"},
+	{"sum3", "zeros_at_front_of_block", "-9223372036854775808 -776627963145224192 -1", "-10000000000000000001\n"},
 	{"sum3", "three_largest", "9223372036854775807 9223372036854775807 9223372036854775807",
 	 "27670116110564327421\n"},
 	{"sum3", "three_smallest", "-9223372036854775808 -9223372036854775808 -9223372036854775808",
@@ -284,6 +288,40 @@ TEST(ProgramList, EveryProgramHasAnswers)
 		for (const Case &c : table)
 			tested.insert(c.program);
 	EXPECT_EQ(tested, listed);
+}
+
+// Arguments change nothing: every program answers its example as without
+// them, and a named-file program still empties NAME.out first.
+TEST(Arguments, Ignored)
+{
+	const Via with = {"bash", "-c", "exec \"$0\" \"$@\" --help -x '1 2 3' 9"};
+	for (const std::string &name : programs()) {
+		std::string input = example(name), expected = solve(name, input).answer;
+		Scratch s;
+		Result r;
+		if (named(name)) {
+			spill(s.work() / (name + ".in"), input);
+			spill(s.work() / (name + ".out"), std::string(100, 'x'));
+			r = run(s, name, "7 7 7\n", In::text, Out::capture, 10, with);
+			r.out = slurp(s.work() / (name + ".out"));
+		} else {
+			r = run(s, name, input, In::text, Out::capture, 10, with);
+		}
+		EXPECT_EQ(r.out, expected) << name << " with arguments";
+		EXPECT_EQ(r.status, 0) << name << " with arguments";
+		EXPECT_EQ(r.err, "") << name << " with arguments";
+	}
+}
+
+// A reader that goes away first ends the program by SIGPIPE, as it ends any
+// filter, with nothing said on standard error.
+TEST(ThreesList, ReaderClosingEarlyEndsItBySigpipe)
+{
+	Scratch s;
+	Result r = run(s, "threes", "2000000000", In::text, Out::capture, 10,
+	               {"bash", "-c", "\"$0\" \"$@\" | head -c 20 >/dev/null; exit \"${PIPESTATUS[0]}\""});
+	EXPECT_EQ(r.status, 128 + 13) << "not ended by SIGPIPE";
+	EXPECT_EQ(r.err, "");
 }
 
 // Lists against plain counting in steps of three: ends at, before and after a

@@ -1,5 +1,6 @@
 // What the programs do when their files, streams or process limits are not
 // what they expect. Each runs against what the same program writes normally.
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <string>
@@ -15,7 +16,13 @@ namespace {
 
 // The smallest stack every program answers from; the sanitizer runtime needs
 // more for itself, and so does an emulator, which runs on the same stack.
-const char *const smallest_stack = SANITIZED ? "--stack=65536" : *EMULATOR ? "--stack=32768" : "--stack=16384";
+// pellmod counts the stack in whole pages: with pages larger than that, the
+// smallest is two pages.
+std::string smallest_stack()
+{
+	long bytes = SANITIZED ? 65536 : *EMULATOR ? 32768 : 16384;
+	return "--stack=" + std::to_string(std::max(bytes, 2 * pagesize()));
+}
 
 std::string by_name(const testing::TestParamInfo<std::string> &info) { return info.param; }
 
@@ -111,7 +118,7 @@ TEST_P(Files, WriteErrorFails)
 	// The report needs no more stack than the answer (several runs, since
 	// where the stack begins moves from run to run).
 	for (int i = 0; i < 10; i++)
-		expect_failure(go({"prlimit", smallest_stack, "--"}), "write error: No space left on device");
+		expect_failure(go({"prlimit", smallest_stack(), "--"}), "write error: No space left on device");
 }
 
 TEST_P(Files, InputThatCannotBeOpenedFails)
@@ -169,7 +176,7 @@ TEST_P(Streams, FullOutputFails)
 	EXPECT_EQ(r.status, 1);
 	EXPECT_EQ(r.err, name + ": write error: No space left on device\n");
 	for (int i = 0; i < 10; i++) { // as for the named-file programs
-		r = run(s, name, example(name), In::text, Out::full, 10, {"prlimit", smallest_stack, "--"});
+		r = run(s, name, example(name), In::text, Out::full, 10, {"prlimit", smallest_stack(), "--"});
 		EXPECT_EQ(r.status, 1) << "from a small stack";
 		EXPECT_EQ(r.err, name + ": write error: No space left on device\n") << "from a small stack";
 	}
@@ -215,6 +222,9 @@ TEST(SmallStack, PellmodNeverOverflows)
 		{"--stack=131072", "10000", refuses},
 		{"--stack=67108864", "10000", runs}, // the whole bound, not one less
 		{"--stack=67108864", "10001", refuses},
+		// Three 64 KiB pages and 60 KiB: with 64 KiB pages only the three
+		// count, and 4800 levels of 48 bytes do not fit in them.
+		{"--stack=258048", "4800", SANITIZED ? either : pagesize() >= 65536 ? refuses : runs},
 	};
 	for (const auto &row : rows) {
 		Scratch s;
@@ -232,7 +242,8 @@ TEST(SmallStack, PellmodNeverOverflows)
 // to run, and with it the largest n by a few.
 TEST(SmallStack, PellmodLargestAcceptedFits)
 {
-	for (const char *limit : {smallest_stack, "--stack=131072", "--stack=262144", "--stack=524288"}) {
+	const std::string limits[] = {smallest_stack(), "--stack=131072", "--stack=262144", "--stack=524288"};
+	for (const std::string &limit : limits) {
 		Scratch s;
 		auto refused = [&](int n) {
 			Result r = run(s, "pellmod", std::to_string(n), In::text, Out::capture, 0.3, {"prlimit", limit, "--"});
@@ -248,6 +259,22 @@ TEST(SmallStack, PellmodLargestAcceptedFits)
 			(refused(mid) ? hi : lo) = mid;
 		}
 	}
+}
+
+// What a run killed before its destructors left behind (a test ended by its
+// time-out) goes at the next start of a scratch folder.
+TEST(Scratch, WhatAKilledRunLeftIsRemoved)
+{
+	Scratch s;
+	s.bin = "/bin";
+	s.emulator.clear();
+	Result r = run(s, "sh", "", In::text, Out::capture, 10,
+	               {"sh", "-c", "mkdir \"$1/solvers-$$-left\" && echo $$", "sh", fs::temp_directory_path().string()});
+	ASSERT_EQ(r.status, 0) << r.err;
+	fs::path left = fs::temp_directory_path() / ("solvers-" + r.out.substr(0, r.out.size() - 1) + "-left");
+	ASSERT_TRUE(fs::is_directory(left));
+	Scratch next;
+	EXPECT_FALSE(fs::exists(left)) << left << " was left behind";
 }
 
 // An emulator starts no thread under this limit, so it runs natively alone.

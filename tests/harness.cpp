@@ -16,27 +16,51 @@
 #include <cstring>
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+// Removes `folder` and all in it, giving back first the permissions that
+// tests may have taken away.
+static void clear(const fs::path &folder)
+{
+	std::error_code ec;
+	for (auto &e : fs::recursive_directory_iterator(folder, ec))
+		if (!e.is_symlink(ec))
+			fs::permissions(e.path(), fs::perms::owner_all, fs::perm_options::add, ec);
+	fs::remove_all(folder, ec);
+}
+
+// A scratch folder is named after the process it is for, solvers-PID-XXXXXX,
+// so that what a run killed before its destructors (by a test's time-out)
+// left behind is removed by the next.
+static void clear_left_behind(const fs::path &tmp)
+{
+	std::error_code ec;
+	for (auto &e : fs::directory_iterator(tmp, ec)) {
+		std::string name = e.path().filename().string();
+		std::size_t dash = name.find('-', 8);
+		if (!name.starts_with("solvers-") || dash == std::string::npos || dash == 8 ||
+		    name.find_first_not_of("0123456789", 8) != dash)
+			continue;
+		long pid = std::stol(name.substr(8, dash - 8));
+		if (pid > 0 && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH)
+			clear(e.path());
+	}
+}
+
 Scratch::Scratch()
 {
-	std::string t = (fs::temp_directory_path() / "solvers-XXXXXX").string();
+	fs::path tmp = fs::temp_directory_path();
+	clear_left_behind(tmp);
+	std::string t = (tmp / ("solvers-" + std::to_string(getpid()) + "-XXXXXX")).string();
 	if (!mkdtemp(t.data()))
 		throw std::runtime_error("mkdtemp failed");
 	root = t;
 	fs::create_directory(work());
 }
 
-Scratch::~Scratch()
-{
-	std::error_code ec;
-	// Tests may have taken permissions away; give them back to clean up.
-	for (auto &e : fs::recursive_directory_iterator(root, ec))
-		if (!e.is_symlink(ec))
-			fs::permissions(e.path(), fs::perms::owner_all, fs::perm_options::add, ec);
-	fs::remove_all(root, ec);
-}
+Scratch::~Scratch() { clear(root); }
 
 std::vector<std::string> programs(const std::string &folder)
 {
@@ -96,7 +120,9 @@ Result run(const Scratch &s, const std::string &name, const std::string &input,
 	posix_spawn_file_actions_addchdir_np(&acts, work.c_str());
 	std::vector<std::string> args = via;
 	if (!s.emulator.empty()) {
-		args.push_back(s.emulator);
+		std::istringstream words(s.emulator);
+		for (std::string word; words >> word;)
+			args.push_back(word);
 		for (const std::string &arg : via)
 			if (arg.starts_with("--stack=")) {
 				// At most 1 GiB, more than any program here can use.
@@ -115,7 +141,16 @@ Result run(const Scratch &s, const std::string &name, const std::string &input,
 	posix_spawnattr_t attr;
 	posix_spawnattr_init(&attr);
 	posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETPGROUP);
+	// No program under test writes more than the output size limit: one that
+	// runs away is ended by SIGXFSZ instead of filling the disk. The child
+	// inherits the soft limit; this process gets its own back at once.
+	rlimit fsize;
+	getrlimit(RLIMIT_FSIZE, &fsize);
+	rlimit capped = fsize;
+	capped.rlim_cur = std::min<rlim_t>(fsize.rlim_max, output_limit);
+	setrlimit(RLIMIT_FSIZE, &capped);
 	int failed = posix_spawnp(&pid, args.size() == 1 ? path.c_str() : args[0].c_str(), &acts, &attr, argv.data(), environ);
+	setrlimit(RLIMIT_FSIZE, &fsize);
 	posix_spawnattr_destroy(&attr);
 	posix_spawn_file_actions_destroy(&acts);
 	if (failed)
@@ -152,6 +187,12 @@ std::string reason(const char *name)
 			return text.substr(0, text.size() - 1);
 	}
 	throw std::runtime_error(std::string("reason ") + name + " failed");
+}
+
+long pagesize()
+{
+	static long size = std::stol(reason("PAGESIZE"));
+	return size;
 }
 
 const Via setpriv = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", "--"};

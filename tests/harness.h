@@ -24,7 +24,7 @@ struct Result {
 struct Scratch {
 	fs::path root;
 	fs::path bin = PROGRAM_DIR;        // where the programs are started from
-	std::string emulator = EMULATOR;   // what starts them, where they are for another processor
+	std::string emulator = EMULATOR;   // what starts them, where they are for another processor: words
 	Scratch();
 	~Scratch();
 	Scratch(const Scratch &) = delete;
@@ -49,8 +49,13 @@ void spill(const fs::path &file, const std::string &bytes);
 // {"prlimit", "--nofile=3", "--"}; empty for none.
 using Via = std::vector<std::string>;
 
+// The most a program under test may write into a file, its captured
+// standard output included: far above what any test expects.
+constexpr unsigned long long output_limit = 64ULL << 20;
+
 // Starts program `name` in s.work() with `input` as its standard input and
-// waits for it, killing it after `seconds`. Through an emulator, a stack
+// waits for it, killing it after `seconds`, and ending it by SIGXFSZ once it
+// writes output_limit bytes into a file. Through an emulator, a stack
 // limit that `via` sets with prlimit is given to the emulator as the size
 // of the program's stack, which would otherwise be 8 MiB whatever the limit.
 Result run(const Scratch &s, const std::string &name, const std::string &input,
@@ -59,6 +64,9 @@ Result run(const Scratch &s, const std::string &name, const std::string &input,
 // The programs' C library's text for the error named `name` ("ELOOP"; musl's
 // and glibc's texts differ for some), as their failure reports give it.
 std::string reason(const char *name);
+
+// The size of the pages the programs run with, as their C library tells it.
+long pagesize();
 
 // Why programs cannot be run without privileges here; empty when they can.
 std::string no_unprivileged_user();

@@ -39,8 +39,9 @@ int main()
 #else
 	const long long level = 48;
 #endif
-	// The room left is the stack limit (in whole pages, as the stack grows)
-	// less what is in use already: from the top of the stack, which lies just
+	// The room left is the stack limit, in whole pages of the size the
+	// kernel uses (the stack grows a page at a time), less what is in use
+	// already: from the top of the stack, which lies just
 	// above the program's file name that the system puts there, down to here,
 	// with half a KiB to spare. An unlimited stack counts as large.
 	long long room = 10000;
@@ -51,7 +52,9 @@ int main()
 		uintptr_t top = file ? reinterpret_cast<uintptr_t>(file) + strlen(file) + 1 + sizeof(void *) : 0;
 		long long used = top > here ? static_cast<long long>(top - here) : 16384; // 16 KiB if the top is unknown
 		rlim_t cap = r.rlim_cur < (1 << 30) ? r.rlim_cur : (1 << 30);
-		long long limit = static_cast<long long>(cap & ~rlim_t{4095});
+		// An unknown page size counts as the largest any of our processors uses.
+		rlim_t page = getauxval(AT_PAGESZ) ? getauxval(AT_PAGESZ) : 65536;
+		long long limit = static_cast<long long>(cap & ~(page - 1));
 		long long fits = (limit - used - 512) / level;
 		if (fits < room)
 			room = fits;
