@@ -261,6 +261,20 @@ TEST(SmallStack, PellmodLargestAcceptedFits)
 	}
 }
 
+// Every program built against musl, as released, answers its example under
+// an address-space limit of 512 KiB. An emulator needs far more for itself,
+// so it runs natively alone.
+TEST(SmallAddressSpace, EveryProgramAnswers)
+{
+	if (!MUSL)
+		GTEST_SKIP() << "built against the system's C library, whose programs need more";
+	for (const std::string &name : programs()) {
+		Answer a = solve(name, example(name), {"prlimit", "--as=524288", "--"});
+		EXPECT_EQ(a.answer, solve(name, example(name)).answer) << name << " under 512 KiB of address space";
+		EXPECT_EQ(a.r.status, 0) << name << " under 512 KiB of address space";
+	}
+}
+
 // What a run killed before its destructors left behind (a test ended by its
 // time-out) goes at the next start of a scratch folder.
 TEST(Scratch, WhatAKilledRunLeftIsRemoved)

@@ -227,18 +227,19 @@ Via unprivileged(Scratch &s, const std::string &name)
 	return setpriv;
 }
 
-Answer solve(const std::string &name, const std::optional<std::string> &input)
+Answer solve(const std::string &name, const std::optional<std::string> &input, const Via &via)
 {
 	Scratch s;
 	Answer a;
 	if (named(name)) {
 		if (input)
 			spill(s.work() / (name + ".in"), *input);
+		spill(s.work() / (name + ".out"), std::string(100, 'x') + "\n");
 		// A program that wrongly read its standard input would see these.
-		a.r = run(s, name, "7 7 7\n");
+		a.r = run(s, name, "7 7 7\n", In::text, Out::capture, 10, via);
 		a.answer = slurp(s.work() / (name + ".out"));
 	} else {
-		a.r = run(s, name, input.value_or(""), input ? In::text : In::closed);
+		a.r = run(s, name, input.value_or(""), input ? In::text : In::closed, Out::capture, 10, via);
 		a.answer = a.r.out;
 	}
 	std::set<std::string> files;
@@ -249,7 +250,7 @@ Answer solve(const std::string &name, const std::optional<std::string> &input)
 	return a;
 }
 
-Answer solve(const std::string &name, const char *input)
+Answer solve(const std::string &name, const char *input, const Via &via)
 {
-	return solve(name, input ? std::optional<std::string>(input) : std::nullopt);
+	return solve(name, input ? std::optional<std::string>(input) : std::nullopt, via);
 }

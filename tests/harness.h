@@ -77,14 +77,15 @@ std::string no_unprivileged_user();
 // that starts it; nothing is needed when the suite is not root.
 Via unprivileged(Scratch &s, const std::string &name);
 
-// One run as a caller makes it, in a fresh folder. A named-file program gets
-// `input` as NAME.in (no file at all when input is null) and an unrelated
-// standard input; its answer is NAME.out. A console program gets `input` on
-// standard input (a closed one when null); its answer is standard output.
+// One run as a caller makes it, in a fresh folder, started through `via`. A
+// named-file program gets `input` as NAME.in (no file at all when input is
+// null), an old NAME.out longer than any answer, and an unrelated standard
+// input; its answer is NAME.out. A console program gets `input` on standard
+// input (a closed one when null); its answer is standard output.
 struct Answer {
 	Result r;
 	std::string answer;
 	std::string files;    // the names in the working folder afterwards, sorted, each followed by a space
 };
-Answer solve(const std::string &name, const std::optional<std::string> &input);
-Answer solve(const std::string &name, const char *input);
+Answer solve(const std::string &name, const std::optional<std::string> &input, const Via &via = {});
+Answer solve(const std::string &name, const char *input, const Via &via = {});
