@@ -225,6 +225,9 @@ TEST(SmallStack, PellmodNeverOverflows)
 		// Three 64 KiB pages and 60 KiB: with 64 KiB pages only the three
 		// count, and 4800 levels of 48 bytes do not fit in them.
 		{"--stack=258048", "4800", SANITIZED ? either : pagesize() >= 65536 ? refuses : runs},
+		// Two 64 KiB pages and 60 KiB, the bit of 64 KiB itself clear: a
+		// rounding that cleared only that bit would keep all 188 KiB.
+		{"--stack=192512", "3300", SANITIZED ? either : pagesize() >= 65536 ? refuses : runs},
 	};
 	for (const auto &row : rows) {
 		Scratch s;
