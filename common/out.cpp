@@ -1,7 +1,6 @@
 #include "out.h"
 
 #include <errno.h>
-#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -25,14 +24,35 @@ static int whole(int fd, const char *p, size_t n)
 	return 0;
 }
 
-void fail(const char *what, int e)
+// Copies the string s to p, as much of it as fits before `end`, and returns
+// where it ends.
+static char *join(char *p, const char *end, const char *s)
 {
-	// No locale is ever set, so the reason is the C library's own text.
+	while (*s != '\0' && p < end)
+		*p++ = *s++;
+	return p;
+}
+
+void fail(const char *what, int e, const char *file)
+{
+	// No locale is ever set, so the reason is the C library's own text. The
+	// pieces are joined by hand: formatted printing would link in far more
+	// code than the answers need.
 	char msg[256];
-	int n = snprintf(msg, sizeof msg, "%s: %s: %s\n", progname, what, strerror(e));
-	// Cut short rather than overrun; if even this cannot be written, the
-	// status still tells.
-	whole(2, msg, static_cast<size_t>(n < static_cast<int>(sizeof msg) ? n : static_cast<int>(sizeof msg) - 1));
+	// Cut short rather than overrun, one byte before the end; if even this
+	// cannot be written, the status still tells.
+	const char *end = msg + sizeof msg - 1;
+	char *p = join(msg, end, progname);
+	p = join(p, end, ": ");
+	p = join(p, end, what);
+	if (file) {
+		p = join(p, end, " ");
+		p = join(p, end, file);
+	}
+	p = join(p, end, ": ");
+	p = join(p, end, strerror(e));
+	p = join(p, end, "\n");
+	whole(2, msg, static_cast<size_t>(p - msg));
 	// No stdio stream is ever used, so exit flushes nothing.
 	exit(1);
 }

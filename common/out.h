@@ -22,5 +22,6 @@ void put(const char *p, size_t n);
 void answer(wide v, const char *end = "\n");
 
 // Writes "NAME: WHAT: REASON" (REASON the C library's text for error number
-// e) and a line feed on standard error, and exits with status 1.
-[[noreturn]] void fail(const char *what, int e);
+// e), or "NAME: WHAT FILE: REASON" where a file is given, and a line feed on
+// standard error, and exits with status 1. The line is cut at 255 bytes.
+[[noreturn]] void fail(const char *what, int e, const char *file = nullptr);

@@ -9,8 +9,8 @@
 #include <errno.h>
 #include <stdint.h>
 
+#include <sys/auxv.h>
 #include <sys/mman.h>
-#include <unistd.h>
 
 #include "out.h"
 
@@ -30,7 +30,8 @@ extern "C" const Ehdr __ehdr_start;
 {
 	auto base = reinterpret_cast<uintptr_t>(&__ehdr_start); // the header's address is 0 in the file
 	auto *ph = reinterpret_cast<const Phdr *>(base + __ehdr_start.e_phoff);
-	uintptr_t page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+	// An unknown page size counts as the largest any of our processors uses.
+	uintptr_t page = getauxval(AT_PAGESZ) ? getauxval(AT_PAGESZ) : 65536;
 	for (int i = 0; i < __ehdr_start.e_phnum; i++)
 		if (ph[i].p_type == PT_GNU_RELRO) {
 			// Whole pages only, as the loader does: the linker ends the

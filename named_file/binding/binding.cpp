@@ -1,7 +1,6 @@
 #include "binding.h"
 
 #include <errno.h>
-#include <stdio.h>
 #include <string.h>
 
 #include <fcntl.h>
@@ -27,14 +26,6 @@ static bool onto(int fd, const char *file, int flags)
 	return true;
 }
 
-// Reports that `file` cannot be opened for the reason e, and exits with status 1.
-[[noreturn]] static void refuse(const char *file, int e)
-{
-	char what[96];
-	snprintf(what, sizeof what, "cannot open %s", file);
-	fail(what, e);
-}
-
 void rebind(const char *name)
 {
 	char input[64], output[64];
@@ -54,15 +45,15 @@ void rebind(const char *name)
 		// It is there but cannot be read: an empty input would be a wrong
 		// answer. The output is left as it was.
 		if (e != ENOENT && e != EACCES)
-			refuse(input, e);
+			fail("cannot open", e, input);
 		// Missing or refused: the input is ended before it begins, so every
 		// value stays 0.
 		in.ended = true;
 	} else if (fstat(0, &st) == 0 && S_ISDIR(st.st_mode)) {
-		refuse(input, EISDIR); // opens, but holds no input to read
+		fail("cannot open", EISDIR, input); // opens, but holds no input to read
 	}
 
 	// Opened whether or not the input was.
 	if (!onto(1, output, O_WRONLY | O_CREAT | O_TRUNC))
-		refuse(output, errno);
+		fail("cannot open", errno, output);
 }
