@@ -9,10 +9,10 @@
 #include <errno.h>
 #include <stdint.h>
 
-#include <sys/auxv.h>
 #include <sys/mman.h>
 
 #include "out.h"
+#include "page.h"
 
 // The headers of the ELF class of the build.
 #if __SIZEOF_POINTER__ == 8
@@ -30,8 +30,7 @@ extern "C" const Ehdr __ehdr_start;
 {
 	auto base = reinterpret_cast<uintptr_t>(&__ehdr_start); // the header's address is 0 in the file
 	auto *ph = reinterpret_cast<const Phdr *>(base + __ehdr_start.e_phoff);
-	// An unknown page size counts as the largest any of our processors uses.
-	uintptr_t page = getauxval(AT_PAGESZ) ? getauxval(AT_PAGESZ) : 65536;
+	uintptr_t page = pagesize();
 	for (int i = 0; i < __ehdr_start.e_phnum; i++)
 		if (ph[i].p_type == PT_GNU_RELRO) {
 			// Whole pages only, as the loader does: the linker ends the

@@ -11,6 +11,7 @@
 
 #include "in.h"
 #include "out.h"
+#include "page.h"
 
 const char progname[] = "pellmod";
 
@@ -52,8 +53,7 @@ int main()
 		uintptr_t top = file ? reinterpret_cast<uintptr_t>(file) + strlen(file) + 1 + sizeof(void *) : 0;
 		long long used = top > here ? static_cast<long long>(top - here) : 16384; // 16 KiB if the top is unknown
 		rlim_t cap = r.rlim_cur < (1 << 30) ? r.rlim_cur : (1 << 30);
-		// An unknown page size counts as the largest any of our processors uses.
-		rlim_t page = getauxval(AT_PAGESZ) ? getauxval(AT_PAGESZ) : 65536;
+		rlim_t page = pagesize();
 		long long limit = static_cast<long long>(cap & ~(page - 1));
 		long long fits = (limit - used - 512) / level;
 		if (fits < room)
