@@ -1,72 +1,73 @@
-# Trees that build the programs for another 64-bit processor of the table
-# (cmake/processors), with Debian's cross compiler and musl for that
-# processor, next to this machine's tree.
+# The programs for another processor of the table (cmake/processors), built
+# with its cross compiler and musl in a tree of their own inside this one.
+# The same function makes them for the tests (CROSS) and for the release
+# (PACKAGES), so what is tested is what ships.
 
-# cross_tree(PROCESSOR [PACKAGE...]): configures ${CMAKE_BINARY_DIR}/PROCESSOR, a tree of
-# the programs alone for PROCESSOR, and adds the target programs-PROCESSOR,
-# which builds them (and `reason`) and installs them stripped into
-# PROCESSOR/stage. Where musl comes from Debian's source package, the target
-# builds it first, once, into PROCESSOR-musl. Where the tools are missing it
-# configures nothing and sets CROSS_MISSING to a line that names the Debian
-# packages, those given (found missing by the caller) first.
+# cross_tree(NAME): configures ${CMAKE_BINARY_DIR}/NAME, a tree of the
+# programs alone for NAME, and adds the target programs-NAME, which builds
+# them (and `reason`) and installs them stripped into NAME/stage. Where the
+# tools are missing it configures nothing and sets CROSS_MISSING to a line
+# that names them.
 function(cross_tree name)
-  set(CROSS_MISSING "" PARENT_SCOPE)
-  processor(${name})
-  if(NOT PROCESSOR_FOUND)
-    message(FATAL_ERROR "${name} is not in cmake/processors (${ALL_PROCESSORS})")
-  endif()
-  set(missing ${ARGN})
+  processor(${name} triplet musl lib qemu)
+  set(missing)
   find_program(CROSS_CXX_${name} ${PROCESSOR_TRIPLET}-g++)
   if(NOT CROSS_CXX_${name})
-    string(REPLACE _ - package g++-${PROCESSOR_TRIPLET})
-    list(APPEND missing ${package})
+    list(APPEND missing ${PROCESSOR_TRIPLET}-g++)
+  endif()
+  find_program(CROSS_QEMU_${name} qemu-${PROCESSOR_QEMU}-static)
+  if(NOT CROSS_QEMU_${name})
+    list(APPEND missing qemu-${PROCESSOR_QEMU}-static)
   endif()
   set(musl ${CMAKE_BINARY_DIR}/${name}-musl)
-  set(sources "")
   if(PROCESSOR_MUSL STREQUAL "source")
     set(specs ${musl}/lib/musl-gcc.specs)
     find_program(DPKG_SOURCE dpkg-source)
-    if(NOT DPKG_SOURCE)
-      list(APPEND missing dpkg-dev)
-    endif()
-    execute_process(COMMAND apt-get source --print-uris musl
-      RESULT_VARIABLE no_source OUTPUT_QUIET ERROR_QUIET)
-    if(no_source)
-      set(sources ", and add deb-src to APT's sources")
+    execute_process(COMMAND apt-get source --print-uris musl RESULT_VARIABLE no_source OUTPUT_QUIET ERROR_QUIET)
+    if(NOT DPKG_SOURCE OR no_source)
+      list(APPEND missing "dpkg-source and deb-src lines for musl's source")
     endif()
   else()
-    find_file(CROSS_MUSL_${name} musl-gcc.specs PATHS ${PROCESSOR_MUSL_DIR} NO_DEFAULT_PATH)
+    find_file(CROSS_MUSL_${name} musl-gcc.specs PATHS ${PROCESSOR_LIB} NO_DEFAULT_PATH)
     set(specs ${CROSS_MUSL_${name}})
     if(NOT specs)
-      list(APPEND missing musl-dev:${PROCESSOR_DEBIAN})
+      list(APPEND missing "musl in ${PROCESSOR_LIB}")
     endif()
   endif()
-  if(missing OR sources)
-    list(JOIN missing " " packages)
-    # Indented, so that CMake prints it as one line.
-    set(CROSS_MISSING " no ${name} tools: install ${packages} (Debian)${sources}; ./setup --cross does" PARENT_SCOPE)
+  if(missing)
+    list(JOIN missing ", " missing)
+    set(CROSS_MISSING " no ${missing} for ${name}: ./setup --cross installs them" PARENT_SCOPE)
     return()
   endif()
+  set(CROSS_MISSING "" PARENT_SCOPE)
+  set(CROSS_EMULATOR ${CROSS_QEMU_${name}} PARENT_SCOPE)
 
+  # Every setting a user sees (each cache entry not marked advanced) goes
+  # to the tree as this one has it, so that a new option reaches the
+  # programs of every processor; then what makes it the tree of NAME's
+  # programs alone.
   set(tree ${CMAKE_BINARY_DIR}/${name})
-  # Setting the system's name makes it a cross build.
+  get_cmake_property(entries CACHE_VARIABLES)
+  set(settings)
+  foreach(entry IN LISTS entries)
+    get_property(type CACHE ${entry} PROPERTY TYPE)
+    get_property(advanced CACHE ${entry} PROPERTY ADVANCED)
+    if(NOT advanced AND NOT type MATCHES "^(INTERNAL|STATIC)$")
+      string(APPEND settings "set(${entry} [==[$CACHE{${entry}}]==] CACHE ${type} \"\" FORCE)\n")
+    endif()
+  endforeach()
+  file(WRITE ${tree}-settings.cmake "${settings}")
   execute_process(
     COMMAND ${CMAKE_COMMAND} -S ${PROJECT_SOURCE_DIR} -B ${tree} -G ${CMAKE_GENERATOR}
+      -C ${tree}-settings.cmake -DCROSS= -DPACKAGES=OFF -DBUILD_TESTING=OFF -DFUZZ=OFF -UQEMU_PAGESIZE
       -DCMAKE_SYSTEM_NAME=Linux -DCMAKE_SYSTEM_PROCESSOR=${name}
-      -DCMAKE_CXX_COMPILER=${CROSS_CXX_${name}}
-      -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
-      -DCMAKE_COMPILE_WARNING_AS_ERROR=${CMAKE_COMPILE_WARNING_AS_ERROR}
-      -DMUSL_SPECS=${specs} -DHARDEN=${HARDEN} -DRELRO=${RELRO}
-      -DBUILD_TESTING=OFF -DCROSS= -DPACKAGES=OFF
+      -DCMAKE_CXX_COMPILER=${CROSS_CXX_${name}} -DMUSL_SPECS=${specs}
     RESULT_VARIABLE failed OUTPUT_VARIABLE log ERROR_VARIABLE log)
   if(failed)
     message(FATAL_ERROR "configuring the ${name} programs failed:\n${log}")
   endif()
-  # The tree is built by a make of its own, which must not take the outer
-  # make's job server for one it was handed (make would warn, and run one
-  # job anyway).
   add_custom_target(programs-${name} ALL
-    COMMAND ${CMAKE_COMMAND} -E env --unset=MAKEFLAGS ${CMAKE_COMMAND} --build ${tree} --target all reason
+    COMMAND ${CMAKE_COMMAND} --build ${tree} --target all reason
     COMMAND ${CMAKE_COMMAND} --install ${tree} --prefix ${tree}/stage --strip
     COMMENT "Building the programs for ${name}"
     USES_TERMINAL VERBATIM)

@@ -1,49 +1,41 @@
-# The release, written by cmake/tarballs into this tree: for each processor
-# a tarball, solvers-VERSION-linux-PROCESSOR.tar.gz, holding one folder of
-# that name with the processor's stripped programs in bin/, their pages in
-# share/man/man1/ and in share/doc/solvers/ README.md, LICENSE, the notices
-# of what is linked in and the bill of materials; that bill beside it; a
-# .deb and an .rpm of the same files (cmake/packaging); then the build
-# record and SHA256SUMS over all of them. The same commit gives the same
-# bytes.
-set(release solvers-${PROJECT_VERSION}-linux)
-# What writing and checking the release takes besides the build's own tools,
-# each with the Debian package that has it (./setup --release installs them all).
-# All that is missing is named at once, in one line.
-set(missing)
-foreach(need "/usr/bin/python3;python3" "/usr/bin/dpkg-query;dpkg" "/usr/bin/dpkg-deb;dpkg"
-    "/usr/bin/rpmbuild;rpm" "/usr/bin/rpmlint;rpmlint" "/usr/bin/lintian;lintian")
-  list(GET need 0 file)
-  list(GET need 1 package)
-  if(NOT EXISTS ${file})
-    list(APPEND missing ${package})
-  endif()
-endforeach()
-if(EXISTS /usr/bin/python3)
-  execute_process(COMMAND /usr/bin/python3 -c "import jsonschema" RESULT_VARIABLE no_jsonschema OUTPUT_QUIET ERROR_QUIET)
-  if(no_jsonschema)
-    list(APPEND missing python3-jsonschema)
-  endif()
-endif()
-# CycloneDX's schemas, in the folder that the last word of cmake/cyclonedx names.
+# The release, written by cmake/tarballs into this tree. Its facts are set
+# here alone and written into release.facts, which every release script
+# and test reads through cmake/release.bash.
+set(RELEASE_NUMBER 1)                 # of the .deb and .rpm of this version
+set(LICENCE MIT)                      # ours
+set(LIBGCC_LICENCE "GPL-3.0-or-later WITH GCC-exception-3.1") # GCC's runtime, linked into every program
 file(STRINGS ${PROJECT_SOURCE_DIR}/cmake/cyclonedx cyclonedx REGEX "^[^#]")
 string(REGEX REPLACE ".* " "" schemas "${cyclonedx}")
-set(needs)
-if(missing)
-  list(REMOVE_DUPLICATES missing)
-  list(JOIN missing " " missing)
-  list(APPEND needs "install ${missing} (Debian)")
+list(JOIN PROCESSORS " " processors)
+file(WRITE ${CMAKE_BINARY_DIR}/release.facts
+  "name='${PROJECT_NAME}'\nversion='${PROJECT_VERSION}'\nrelease='${RELEASE_NUMBER}'\n"
+  "licence_ours='${LICENCE}'\nlicence_libgcc='${LIBGCC_LICENCE}'\n"
+  "commit='${COMMIT}'\nepoch='${EPOCH}'\nnative='${CMAKE_SYSTEM_PROCESSOR}'\nprocessors='${processors}'\n"
+  "programs='${PROGRAM_LIST}'\nsource='${PROJECT_SOURCE_DIR}'\ncxx='${CMAKE_CXX_COMPILER}'\nschemas='${schemas}/schema'\n")
+
+# What writing and checking the release takes besides the build's tools.
+set(missing)
+foreach(tool /usr/bin/python3 dpkg-query dpkg-deb rpmbuild rpmlint lintian)
+  find_program(found_${tool} ${tool})
+  if(NOT found_${tool})
+    list(APPEND missing ${tool})
+  endif()
+endforeach()
+execute_process(COMMAND /usr/bin/python3 -c "import jsonschema" RESULT_VARIABLE no_jsonschema OUTPUT_QUIET ERROR_QUIET)
+if(no_jsonschema)
+  list(APPEND missing "Python's jsonschema")
 endif()
 if(NOT EXISTS ${schemas}/schema/bom-1.6.SNAPSHOT.schema.json)
-  list(APPEND needs "put CycloneDX's schemas into ${schemas}")
+  list(APPEND missing "CycloneDX's schemas in ${schemas}")
 endif()
-if(needs)
-  list(JOIN needs " and " needs)
-  message(FATAL_ERROR " the release needs more: ${needs}; ./setup --release does it")
+if(missing)
+  list(JOIN missing ", " missing)
+  message(FATAL_ERROR " no ${missing} for the release: ./setup --release installs them")
 endif()
+
 add_custom_target(tarballs ALL
-  COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/tarballs ${CMAKE_BINARY_DIR} ${PROJECT_SOURCE_DIR} ${release} ${CMAKE_CXX_COMPILER} ${PROCESSORS}
-  COMMENT "Writing the release tarballs"
+  COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/tarballs ${CMAKE_BINARY_DIR}
+  COMMENT "Writing the release"
   VERBATIM)
 add_dependencies(tarballs ${NAMES})
 foreach(processor IN LISTS PROCESSORS)
@@ -52,19 +44,10 @@ foreach(processor IN LISTS PROCESSORS)
   endif()
 endforeach()
 
-# The tarballs as a user gets them: checksums, contents, owners, modes and
-# times of the entries, the programs run from wherever the native one is
-# unpacked, each processor's programs built and hardened for it, and
-# unpacking into a prefix that is already there.
+# The release as a user gets it: tests/tarballs checks the tarballs, their
+# bills of materials and the programs in them, tests/packages the .deb and
+# .rpm files.
 enable_testing()
-list(JOIN PROCESSORS " " processors)
-add_test(NAME package/tarballs
-  COMMAND bash ${PROJECT_SOURCE_DIR}/tests/tarballs ${CMAKE_BINARY_DIR} ${release}
-    ${PROJECT_SOURCE_DIR} "${processors}" ${PROGRAMS})
-
-# The .deb and .rpm of every processor: what they declare, the tarball's
-# programs in them, lintian and rpmlint, and this machine's installed into
-# scratch roots with dpkg and rpm, run and removed.
-add_test(NAME package/packages
-  COMMAND bash ${PROJECT_SOURCE_DIR}/tests/packages ${CMAKE_BINARY_DIR} ${PROJECT_SOURCE_DIR} ${PROJECT_VERSION}
-    "${processors}" ${PROGRAMS})
+foreach(test tarballs packages)
+  add_test(NAME package/${test} COMMAND bash ${PROJECT_SOURCE_DIR}/tests/${test} ${CMAKE_BINARY_DIR})
+endforeach()

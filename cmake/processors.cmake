@@ -1,10 +1,11 @@
-# The table of processors, cmake/processors: ALL_PROCESSORS lists their
-# CMake names, and processor(NAME) sets, for NAME's row, PROCESSOR_DEBIAN,
-# PROCESSOR_TRIPLET, PROCESSOR_QEMU, PROCESSOR_MUSL, PROCESSOR_ELF,
-# PROCESSOR_FLAGS (a list) and PROCESSOR_MUSL_DIR, where
-# Debian puts its musl (- where it is built here); PROCESSOR_FOUND is false for a
-# processor not in the table.
+# The reader of the table of processors, cmake/processors, for CMake:
+# ALL_PROCESSORS lists their names, and processor(NAME COLUMN...) sets
+# PROCESSOR_<COLUMN> (upper case) to the value of each COLUMN in NAME's
+# row: a list where the table separates values by commas, empty for -.
+# An unknown processor or column stops configuring, naming the table's.
 file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/processors PROCESSOR_ROWS REGEX "^[^#]")
+list(POP_FRONT PROCESSOR_ROWS header)
+string(REGEX REPLACE "[ \t]+" ";" PROCESSOR_COLUMNS "${header}")
 set(ALL_PROCESSORS)
 foreach(row IN LISTS PROCESSOR_ROWS)
   string(REGEX MATCH "^[^ \t]+" name "${row}")
@@ -12,20 +13,23 @@ foreach(row IN LISTS PROCESSOR_ROWS)
 endforeach()
 
 function(processor name)
-  set(PROCESSOR_FOUND FALSE PARENT_SCOPE)
-  foreach(row IN LISTS PROCESSOR_ROWS)
-    string(REGEX REPLACE "[ \t]+" ";" fields "${row}")
-    list(POP_FRONT fields cmake debian triplet qemu musl musl_dir elf)
-    if(cmake STREQUAL name)
-      list(REMOVE_ITEM fields -)
-      foreach(field DEBIAN TRIPLET QEMU MUSL ELF)
-        string(TOLOWER ${field} lower)
-        set(PROCESSOR_${field} ${${lower}} PARENT_SCOPE)
-      endforeach()
-      set(PROCESSOR_FLAGS ${fields} PARENT_SCOPE)
-      set(PROCESSOR_MUSL_DIR ${musl_dir} PARENT_SCOPE)
-      set(PROCESSOR_FOUND TRUE PARENT_SCOPE)
-      return()
+  list(FIND ALL_PROCESSORS "${name}" at)
+  if(at LESS 0)
+    list(JOIN ALL_PROCESSORS ", " names)
+    message(FATAL_ERROR " no processor \"${name}\" in cmake/processors: CROSS is one of ${names}")
+  endif()
+  list(GET PROCESSOR_ROWS ${at} row)
+  string(REGEX REPLACE "[ \t]+" ";" values "${row}")
+  foreach(column IN LISTS ARGN)
+    list(FIND PROCESSOR_COLUMNS ${column} i)
+    if(i LESS 0)
+      list(JOIN PROCESSOR_COLUMNS ", " names)
+      message(FATAL_ERROR " no column \"${column}\" in cmake/processors: it has ${names}")
     endif()
+    list(GET values ${i} value)
+    string(REPLACE "," ";" value "${value}")
+    list(REMOVE_ITEM value -)
+    string(TOUPPER ${column} upper)
+    set(PROCESSOR_${upper} "${value}" PARENT_SCOPE)
   endforeach()
 endfunction()

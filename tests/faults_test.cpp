@@ -160,7 +160,7 @@ TEST_P(Files, ReadOnlyFolderFails)
 	expect_failure(go(via), "cannot open " + name + ".out: Permission denied");
 }
 
-INSTANTIATE_TEST_SUITE_P(named_file, Files, testing::ValuesIn(programs("named_file")), by_name);
+INSTANTIATE_TEST_SUITE_P(named_file, Files, testing::ValuesIn(programs("named")), by_name);
 
 // A console program fed its example input.
 struct Streams : testing::TestWithParam<std::string> {

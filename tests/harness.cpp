@@ -62,19 +62,18 @@ Scratch::Scratch()
 
 Scratch::~Scratch() { clear(root); }
 
-std::vector<std::string> programs(const std::string &folder)
+std::vector<std::string> programs(const std::string &kind)
 {
 	std::vector<std::string> names;
-	std::istringstream list(PROGRAMS);
-	for (std::string path; list >> path;)
-		if (folder.empty() || path.starts_with(folder + "/"))
-			names.push_back(path.substr(path.find('/') + 1));
+	std::istringstream list(kind == "named" ? NAMED : kind == "console" ? CONSOLE : NAMED " " CONSOLE);
+	for (std::string name; list >> name;)
+		names.push_back(name);
 	return names;
 }
 
 bool named(const std::string &name)
 {
-	auto list = programs("named_file");
+	auto list = programs("named");
 	return std::find(list.begin(), list.end(), name) != list.end();
 }
 

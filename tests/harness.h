@@ -32,9 +32,9 @@ struct Scratch {
 	fs::path work() const { return root / "work"; }
 };
 
-// The programs of the build, as CMake lists them, in `folder` ("named_file",
-// "console") or all of them.
-std::vector<std::string> programs(const std::string &folder = "");
+// The programs of the build, as CMake lists them: those of one kind
+// ("named", "console") or all of them.
+std::vector<std::string> programs(const std::string &kind = "");
 
 // True for the programs that read NAME.in and write NAME.out.
 bool named(const std::string &name);
