@@ -1,28 +1,22 @@
-# `libc`: what the programs build and link with. Against musl: musl's C
-# headers alone (no C++ library header is found), and musl's libc.a and
-# libgcc (for 128-bit division) alone at the link, so no code of the C++
-# library can come in. A compiler that targets musl itself (Alpine's g++)
-# needs nothing more; a glibc compiler is pointed at musl through the specs
-# file of Debian's musl-dev.
+# `libc`: what the programs build and link with. Against musl: its C headers
+# alone (no C++ library header is found), and its libc.a and libgcc (for
+# 128-bit division) alone at the link, so no code of the C++ library comes
+# in. A glibc compiler is pointed at musl by the specs of Debian's musl-dev.
 add_library(libc INTERFACE)
 target_compile_options(libc INTERFACE -fno-exceptions -fno-rtti)
 if(SYSTEM_LIBC)
-  if(STATIC AND NOT SANITIZE)
-    target_link_options(libc INTERFACE -static)
-  endif()
+  target_link_options(libc INTERFACE $<$<AND:$<BOOL:${STATIC}>,$<NOT:$<BOOL:${SANITIZE}>>>:-static>)
   return()
 endif()
 if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "GNU" OR NOT STATIC)
   message(FATAL_ERROR " musl builds are static and need g++: configure -DSYSTEM_LIBC=ON otherwise")
 endif()
 
-# musl's specs; static-pie needs a start file of its own: musl's specs start
-# every program with Scrt1.o, which cannot relocate a static-pie program,
-# and replace the link line that -static-pie would set. So start with
-# rcrt1.o, beside it, and tell the linker.
+# musl's specs start every program with Scrt1.o, which cannot relocate a
+# static-pie program, and replace the link line -static-pie would set: so
+# static-pie starts with rcrt1.o, beside it, and tells the linker itself.
 execute_process(COMMAND ${CMAKE_CXX_COMPILER} -dumpmachine OUTPUT_VARIABLE machine OUTPUT_STRIP_TRAILING_WHITESPACE)
-set(specs)
-set(pie)
+set(specs "")
 if(NOT machine MATCHES "-musl$")
   find_file(MUSL_SPECS musl-gcc.specs PATHS ${PROCESSOR_LIB} NO_DEFAULT_PATH)
   if(NOT MUSL_SPECS)
@@ -39,8 +33,7 @@ if(NOT machine MATCHES "-musl$")
 endif()
 target_compile_options(libc INTERFACE ${specs})
 # The headers, code and constants in one segment: two fewer page faults a
-# start, a twentieth of it (the constants and headers are then executable
-# too).
+# start, a twentieth of it (the constants are then executable too).
 target_link_options(libc INTERFACE ${specs} -nodefaultlibs -Wl,-z,noseparate-code)
 target_link_libraries(libc INTERFACE -Wl,--start-group -lc -lgcc -Wl,--end-group)
 
@@ -64,9 +57,7 @@ else()
   target_link_options(libc INTERFACE -Wl,-z,norelro)
 endif()
 
-# Every program says what it is, as distributions' programs do: a GNU
-# build-id (a hash of its content) and the package note that crash reports
-# read (`readelf -n`). -Xlinker, since -Wl, would split the JSON at its
-# commas.
+# A GNU build-id and the package note crash reports read (`readelf -n`);
+# -Xlinker, as -Wl, splits at commas.
 set(note "{\"type\":\"generic\",\"name\":\"${PROJECT_NAME}\",\"version\":\"${PROJECT_VERSION}\",\"architecture\":\"${CMAKE_SYSTEM_PROCESSOR}\",\"commit\":\"${COMMIT}\"}")
 target_link_options(libc INTERFACE -Wl,--build-id=sha1 -Xlinker --package-metadata=${note})

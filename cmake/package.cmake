@@ -1,9 +1,8 @@
-# The release, written by cmake/tarballs into this tree. Its facts are set
-# here alone and written into release.facts, which every release script
-# and test reads through cmake/release.bash.
-set(RELEASE_NUMBER 1)                 # of the .deb and .rpm of this version
-set(LICENCE MIT)                      # ours
-set(LIBGCC_LICENCE "GPL-3.0-or-later WITH GCC-exception-3.1") # GCC's runtime, linked into every program
+# The release, by cmake/tarballs, checked by tests/tarballs and tests/packages.
+# Its facts are set here alone, into release.facts, read by cmake/release.bash.
+set(RELEASE_NUMBER 1) # of the .deb and .rpm of this version
+set(LICENCE MIT)      # ours
+set(LIBGCC_LICENCE "GPL-3.0-or-later WITH GCC-exception-3.1") # GCC's runtime, in every program
 file(STRINGS ${PROJECT_SOURCE_DIR}/cmake/cyclonedx cyclonedx REGEX "^[^#]")
 string(REGEX REPLACE ".* " "" schemas "${cyclonedx}")
 list(JOIN PROCESSORS " " processors)
@@ -32,21 +31,14 @@ if(missing)
   list(JOIN missing ", " missing)
   message(FATAL_ERROR " no ${missing} for the release: ./setup --release installs them")
 endif()
-
-add_custom_target(tarballs ALL
-  COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/tarballs ${CMAKE_BINARY_DIR}
-  COMMENT "Writing the release"
-  VERBATIM)
+add_custom_target(tarballs ALL COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/tarballs ${CMAKE_BINARY_DIR}
+  COMMENT "Writing the release" VERBATIM)
 add_dependencies(tarballs ${NAMES})
-foreach(processor IN LISTS PROCESSORS)
-  if(TARGET programs-${processor})
-    add_dependencies(tarballs programs-${processor})
-  endif()
-endforeach()
-
-# The release as a user gets it: tests/tarballs checks the tarballs, their
-# bills of materials and the programs in them, tests/packages the .deb and
-# .rpm files.
+list(TRANSFORM PROCESSORS PREPEND programs- OUTPUT_VARIABLE trees)
+list(REMOVE_ITEM trees programs-${CMAKE_SYSTEM_PROCESSOR})
+if(trees)
+  add_dependencies(tarballs ${trees})
+endif()
 enable_testing()
 foreach(test tarballs packages)
   add_test(NAME package/${test} COMMAND bash ${PROJECT_SOURCE_DIR}/tests/${test} ${CMAKE_BINARY_DIR})

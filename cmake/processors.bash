@@ -1,14 +1,10 @@
-# The reader of the table of processors, cmake/processors, for shell
-# scripts, which source it.
+# The table of processors, cmake/processors, for shell scripts.
 # shellcheck shell=bash
 processors_table=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/processors
-
 # processors: the table's names, one a line.
 processors() { awk '!/^#/ && NF && seen++ { print $1 }' "$processors_table"; }
-
-# processor NAME COLUMN...: the values of the columns COLUMN... in NAME's
-# row, separated by spaces (a value's own commas kept); an unknown
-# processor or column fails, saying so.
+# processor NAME COLUMN...: the columns COLUMN... of NAME's row, by spaces
+# (a value's commas kept); an unknown processor or column fails, saying so.
 processor() {
 	awk -v name="$1" -v want="${*:2}" '
 		/^#/ || !NF { next }

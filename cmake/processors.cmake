@@ -1,21 +1,16 @@
-# The reader of the table of processors, cmake/processors, for CMake:
-# ALL_PROCESSORS lists their names, and processor(NAME COLUMN...) sets
-# PROCESSOR_<COLUMN> (upper case) to the value of each COLUMN in NAME's
-# row: a list where the table separates values by commas, empty for -.
-# An unknown processor or column stops configuring, naming the table's.
+# The table of processors, cmake/processors, for CMake: ALL_PROCESSORS lists
+# their names, and processor(NAME COLUMN...) sets PROCESSOR_<COLUMN> (upper
+# case) to each COLUMN of NAME's row, a list where the table has commas,
+# empty for -. An unknown processor or column stops configuring.
 file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/processors PROCESSOR_ROWS REGEX "^[^#]")
 list(POP_FRONT PROCESSOR_ROWS header)
 string(REGEX REPLACE "[ \t]+" ";" PROCESSOR_COLUMNS "${header}")
-set(ALL_PROCESSORS)
-foreach(row IN LISTS PROCESSOR_ROWS)
-  string(REGEX MATCH "^[^ \t]+" name "${row}")
-  list(APPEND ALL_PROCESSORS ${name})
-endforeach()
+list(TRANSFORM PROCESSOR_ROWS REPLACE "[ \t].*" "" OUTPUT_VARIABLE ALL_PROCESSORS)
 
 function(processor name)
   list(FIND ALL_PROCESSORS "${name}" at)
+  list(JOIN ALL_PROCESSORS ", " names)
   if(at LESS 0)
-    list(JOIN ALL_PROCESSORS ", " names)
     message(FATAL_ERROR " no processor \"${name}\" in cmake/processors: CROSS is one of ${names}")
   endif()
   list(GET PROCESSOR_ROWS ${at} row)
@@ -23,8 +18,7 @@ function(processor name)
   foreach(column IN LISTS ARGN)
     list(FIND PROCESSOR_COLUMNS ${column} i)
     if(i LESS 0)
-      list(JOIN PROCESSOR_COLUMNS ", " names)
-      message(FATAL_ERROR " no column \"${column}\" in cmake/processors: it has ${names}")
+      message(FATAL_ERROR " no column \"${column}\" in cmake/processors: it has ${PROCESSOR_COLUMNS}")
     endif()
     list(GET values ${i} value)
     string(REPLACE "," ";" value "${value}")
