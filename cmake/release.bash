@@ -18,8 +18,7 @@ folder() { echo "$name-$version-linux-$1"; } # folder P: P's release folder, its
 deb_file() { echo "${name}_$version-${release}_$(processor "$1" debian).deb"; }
 rpm_file() { echo "$name-$version-$release.$1.rpm"; }
 names() { awk '{ print $1 }' "$programs"; } # the programs' names, a line each
-# fixed TREE: folders and programs (TREE/bin/*, TREE/opt/NAME/bin/*) 0755,
-# other files 0644, and every entry the release's time.
+# fixed TREE: folders and programs (in bin/ or opt/NAME/bin/) 0755, other files 0644, all the release's time.
 fixed() {
 	find "$1" -type d -exec chmod 0755 {} + -o -type f -exec chmod 0644 {} +
 	find "$1" -type f \( -path "$1/bin/*" -o -path "$1/opt/$name/bin/*" \) -exec chmod 0755 {} +
